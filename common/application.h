@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+#include <exception>
+
+namespace common {
+
+// The application object of the three programs. An error that escapes an
+// event handler is shown in a stop box captioned with the application title,
+// and the program goes on.
+class Application : public QApplication
+{
+public:
+    Application(int& argc, char** argv, const QString& title);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// The text of the box for an escaped error: the error's text with a full stop
+// added when it does not end in one.
+QString escapedErrorText(const std::exception& error);
+
+// Shows the stop box for an escaped error, captioned with the application title.
+void showEscapedError(const std::exception& error);
+
+} // namespace common

@@ -1,0 +1,57 @@
+#include "text.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace common {
+
+QString fromCp1251(const QByteArray& bytes)
+{
+    QStringDecoder decoder("windows-1251");
+    return decoder.decode(bytes);
+}
+
+QString fromCp1251(const std::string& bytes)
+{
+    return fromCp1251(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+QByteArray toCp1251(const QString& text)
+{
+    QStringEncoder encoder("windows-1251");
+    return encoder.encode(text);
+}
+
+std::string toCp1251String(const QString& text)
+{
+    const QByteArray bytes = toCp1251(text);
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+namespace {
+
+char16_t lowerOf(char16_t c)
+{
+    if (c >= u'A' && c <= u'Z')
+        return static_cast<char16_t>(c + 32);
+    if (c >= u'А' && c <= u'Я')
+        return static_cast<char16_t>(c + 32);
+    // Ѐ..Џ: of these Windows-1251 holds Ё Ђ Ѓ Є Ѕ І Ї Ј Љ Њ Ћ Ќ Ў Џ.
+    if (c >= 0x0400 && c <= 0x040F && c != 0x0400 && c != 0x040D)
+        return static_cast<char16_t>(c + 0x50);
+    if (c == u'Ґ')
+        return u'ґ';
+    return c;
+}
+
+} // namespace
+
+QString lowerCaseAnswer(const QString& text)
+{
+    QString result = text;
+    for (QChar& ch : result)
+        ch = QChar(lowerOf(ch.unicode()));
+    return result;
+}
+
+} // namespace common

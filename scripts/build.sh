@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything into build/ (or, with "asan", into build-asan/ with
+# AddressSanitizer and UndefinedBehaviorSanitizer).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+kind="${1:-normal}"
+case "$kind" in
+    normal) dir="$root/build"; extra=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    asan) dir="$root/build-asan"; extra=(-DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON) ;;
+    fuzz) dir="$root/build-fuzz"
+          extra=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON -DSANITIZE=ON
+                 -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++) ;;
+    *) echo "build: unknown kind '$kind' (normal, asan or fuzz)" >&2; exit 2 ;;
+esac
+
+echo "build: configuring $dir"
+cmake -S "$root" -B "$dir" -G Ninja "${extra[@]}" >/dev/null
+echo "build: compiling in $dir"
+cmake --build "$dir" --parallel "$(nproc)"

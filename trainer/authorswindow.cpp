@@ -1,0 +1,10 @@
+#include "authorswindow.h"
+
+namespace veritabula {
+
+TFormInfo::TFormInfo()
+{
+    setWindowTitle(QStringLiteral("Об авторах"));
+}
+
+} // namespace veritabula

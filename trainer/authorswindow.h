@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+namespace veritabula {
+
+class TFormInfo : public QWidget
+{
+public:
+    TFormInfo();
+};
+
+} // namespace veritabula

@@ -1,0 +1,10 @@
+#include "expressionwindow.h"
+
+namespace veritabula {
+
+TfrmTable::TfrmTable()
+{
+    setWindowTitle(QStringLiteral("Ввод выражения"));
+}
+
+} // namespace veritabula

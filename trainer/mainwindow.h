@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+namespace veritabula {
+
+class TfrmMain : public QWidget
+{
+public:
+    TfrmMain();
+};
+
+} // namespace veritabula

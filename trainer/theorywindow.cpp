@@ -1,0 +1,10 @@
+#include "theorywindow.h"
+
+namespace veritabula {
+
+TfrmTeor::TfrmTeor()
+{
+    setWindowTitle(QStringLiteral("Теория"));
+}
+
+} // namespace veritabula

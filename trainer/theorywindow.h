@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+namespace veritabula {
+
+class TfrmTeor : public QWidget
+{
+public:
+    TfrmTeor();
+};
+
+} // namespace veritabula

@@ -1,0 +1,10 @@
+#include "truthtablewindow.h"
+
+namespace veritabula {
+
+TfrmTableCr::TfrmTableCr()
+{
+    setWindowTitle(QStringLiteral("Таблица истинности"));
+}
+
+} // namespace veritabula

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+namespace veritabula {
+
+class TfrmTableCr : public QWidget
+{
+public:
+    TfrmTableCr();
+};
+
+} // namespace veritabula
