@@ -1,0 +1,59 @@
+#include "authorswindow.h"
+
+#include "formstyle.h"
+#include "pictures.h"
+#include "units.h"
+
+#include <QLabel>
+
+namespace figurinex {
+
+namespace {
+
+QLabel* makePortraitBox(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* box = new QLabel(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(common::twipsRect(left, top, width, height));
+    // The box keeps its size; a larger portrait is cut off at the edges.
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setFocusPolicy(Qt::StrongFocus);
+    return box;
+}
+
+} // namespace
+
+Form3::Form3()
+{
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Авторы"));
+    setGeometry(common::twips(2685), common::twips(2970), common::twips(10455),
+                common::twips(5760));
+    setFormBackground(this);
+
+    Label1 = makeFormLabel(
+        this, "Label1",
+        QStringLiteral("Программу создали ученики 9 «Б» класса школы № 3 города Светлоярска "
+                       "Зорбо Ветлугин и Лирра Ожогина. Руководитель - учитель информатики "
+                       "Фелициан Аркадьевич Брусничкин."),
+        120, 120, 10215, 1095, 13.5, true);
+    Picture1 = makePortraitBox(this, "Picture1", 120, 1320, 3255, 2775);
+    Picture2 = makePortraitBox(this, "Picture2", 6480, 1320, 2295, 2775);
+    Label2 = makeFormLabel(
+        this, "Label2",
+        QStringLiteral("Литература: 1. Кварцев В. К. Информатика. Учебник для 8 класса. "
+                       "2. Бинарова Н. Г. Информатика и вычислительная техника. "
+                       "Учебник для 9 класса."),
+        240, 4440, 9975, 1095, 13.5, true);
+    setTabOrder(Picture1, Picture2);
+}
+
+void Form3::Form_Load()
+{
+    // Read afresh at every load; if the first fails the second is not read.
+    Picture1->setPixmap(common::loadPicture(QStringLiteral("zorbo.jpg")));
+    Picture2->setPixmap(common::loadPicture(QStringLiteral("lirra.jpg")));
+}
+
+} // namespace figurinex

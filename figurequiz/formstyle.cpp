@@ -1,0 +1,40 @@
+#include "formstyle.h"
+
+#include "units.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace figurinex {
+
+QFont formFont(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* makeFormLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                      int width, int height, qreal points, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setGeometry(common::twipsRect(left, top, width, height));
+    label->setFont(formFont(points, bold));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void setFormBackground(QWidget* window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, formBackground());
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+} // namespace figurinex

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace figurinex {
+
+// The windows' light orange ground.
+inline QColor formBackground()
+{
+    return QColor(255, 192, 128);
+}
+
+// "MS Sans Serif" is asked for; the font match falls back to a sans face.
+QFont formFont(qreal points, bool bold);
+
+// A label that wraps at word boundaries inside its own box, placed in twips.
+QLabel* makeFormLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                      int width, int height, qreal points, bool bold);
+
+void setFormBackground(QWidget* window);
+
+} // namespace figurinex

@@ -1,0 +1,335 @@
+#include "authorswindow.h"
+#include "helpwindow.h"
+#include "messagebox.h"
+#include "picturefolder.h"
+#include "programexit.h"
+#include "quizwindow.h"
+#include "wordround.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using figurinex::Form1;
+
+namespace {
+
+const QStringList letterPictures = {"а.bmp", "б.bmp", "в.bmp", "г.bmp", "д.bmp",
+                                    "е.bmp", "ё.bmp", "н.bmp", "о.bmp", "э.bmp",
+                                    "ш.bmp", "щ.bmp", "п.bmp", "т.bmp", "ы.bmp"};
+
+// The letters of the four figures from left to right on the screen.
+QString figureRow(const Form1& form)
+{
+    QString row;
+    for (const QLabel* image : {form.Image2, form.Image4, form.Image3, form.Image5}) {
+        const QString shown = shownPicture(image, letterPictures);
+        row += shown.isEmpty() ? QStringLiteral("-") : shown.left(1);
+    }
+    return row;
+}
+
+QString shownWord(const Form1& form)
+{
+    QStringList pictures;
+    for (int step = 0; step <= figurinex::WordsInRound; ++step)
+        pictures << figurinex::wordPictureFile(step);
+    return shownPicture(form.Picture2, pictures);
+}
+
+// Types as a pupil does; QTest::keyClicks takes Latin-1 only.
+void type(QWidget* widget, const QString& text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void answer(Form1& form, const QString& text)
+{
+    form.Text1->clear();
+    type(form.Text1, text);
+    QTest::mouseClick(form.CommandSlovo, Qt::LeftButton);
+}
+
+int openWindows(const char* name)
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == QLatin1String(name) && widget->isVisible() ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+class QuizWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shouldGiveTheVerdictOfEachBand();
+    void shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder();
+    void shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress();
+    void shouldCountOnlyCheckedAnswersWhenAskedMidRound();
+    void shouldShowTheFigurePosesOfEachTick_data();
+    void shouldShowTheFigurePosesOfEachTick();
+    void shouldShowAPictureReplacedOnDiskAtTheNextTick();
+    void shouldEndTheProgramWithoutCountingWhenAPictureFails_data();
+    void shouldEndTheProgramWithoutCountingWhenAPictureFails();
+    void shouldKeepOneWindowEachAndReadPortraitsAgainAfterClosing();
+    void shouldSaveScreenshots();
+};
+
+void QuizWindowTest::shouldGiveTheVerdictOfEachBand()
+{
+    const QStringList bands = {"Попробуй ещё раз!", "Плохо, дружок!",
+                               "Неплохо, но будь внимательней!", "Хорошо!", "Молодец!"};
+    const int firstOfBand[] = {0, 3, 5, 7, 9, 11};
+    for (int band = 0; band < 5; ++band) {
+        for (int correct = firstOfBand[band]; correct < firstOfBand[band + 1]; ++correct)
+            QCOMPARE(figurinex::verdictFor(correct), bands[band]);
+    }
+    QCOMPARE(figurinex::countLine(7), QStringLiteral("Правильных ответов -  7"));
+}
+
+void QuizWindowTest::shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder()
+{
+    PictureFolder folder;
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(form.Timer1->isActive());
+    QCOMPARE(form.Timer1->interval(), 1000);
+    QCOMPARE(figureRow(form), QStringLiteral("----"));
+
+    const QList<QWidget*> order = {form.Text1,      form.Picture2,    form.CommandСправка,
+                                   form.CommandRez, form.CommandExit, form.CommandSlovo,
+                                   form.Command1,   form.Text1};
+    QCOMPARE(QApplication::focusWidget(), order[0]);
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), order[i]);
+    }
+    // Enter presses no button; "Результат" before any word counts nothing.
+    type(form.Text1, QStringLiteral("мышь"));
+    QTest::keyClick(form.Text1, Qt::Key_Return);
+    QCOMPARE(form.wordStep(), 0);
+    form.CommandRez_Click();
+    QCOMPARE(form.Label3->text(), QStringLiteral("Попробуй ещё раз!"));
+    QCOMPARE(form.Label2->text(), QStringLiteral("Правильных ответов -  0"));
+    QCOMPARE(form.Text1->text(), QStringLiteral("мышь"));
+
+    form.close();
+    QVERIFY(!form.Timer1->isActive());
+}
+
+void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()
+{
+    PictureFolder folder;
+    QCOMPARE(folder.copied, 28);
+    Form1 form;
+    form.Text1->setText(QStringLiteral("компьютер"));
+    QTest::mouseClick(form.CommandSlovo, Qt::LeftButton);
+    QCOMPARE(shownWord(form), QStringLiteral("компьютер.bmp"));
+    QCOMPARE(form.correctAnswers(), 0);
+    QVERIFY(form.Text1->text().isEmpty());
+
+    for (int step = 1; step <= 10; ++step) {
+        answer(form, figurinex::roundWord(step).toUpper());
+        QCOMPARE(form.correctAnswers(), step);
+        QCOMPARE(shownWord(form), figurinex::wordPictureFile((step + 1) % 11));
+    }
+    QCOMPARE(form.Text1->text(), QStringLiteral("Узнай свой результат!"));
+    QVERIFY(!form.Text1->isEnabled());
+    QTest::mouseClick(form.CommandRez, Qt::LeftButton);
+    QCOMPARE(form.Label3->text(), QStringLiteral("Молодец!"));
+    QCOMPARE(form.Label2->text(), QStringLiteral("Правильных ответов -  10"));
+
+    QTest::mouseClick(form.CommandSlovo, Qt::LeftButton);
+    QCOMPARE(shownWord(form), QStringLiteral("компьютер.bmp"));
+    QCOMPARE(form.correctAnswers(), 0);
+    QVERIFY(form.Text1->isEnabled());
+    QVERIFY(form.Text1->text().isEmpty());
+    QVERIFY(form.Label2->text().isEmpty() && form.Label3->text().isEmpty());
+}
+
+void QuizWindowTest::shouldCountOnlyCheckedAnswersWhenAskedMidRound()
+{
+    PictureFolder folder;
+    Form1 form;
+    form.CommandSlovo_Click();
+    answer(form, QStringLiteral("Компьютер"));
+    answer(form, QStringLiteral("программа "));
+    answer(form, QStringLiteral("cканер")); // a Latin c
+    type(form.Text1, QStringLiteral("клавиатура"));
+    form.CommandRez_Click();
+    QCOMPARE(form.Label2->text(), QStringLiteral("Правильных ответов -  1"));
+    QCOMPARE(form.Text1->text(), QStringLiteral("клавиатура"));
+    QCOMPARE(form.wordStep(), 4);
+    form.CommandSlovo_Click();
+    QCOMPARE(form.correctAnswers(), 2);
+    QCOMPARE(shownWord(form), QStringLiteral("принтер.bmp"));
+}
+
+void QuizWindowTest::shouldShowTheFigurePosesOfEachTick_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("row");
+    QTest::addRow("tick 1") << 1 << "бшнт";
+    QTest::addRow("tick 2") << 2 << "вэгп";
+    QTest::addRow("tick 3") << 3 << "гщоы";
+    QTest::addRow("tick 4") << 4 << "дэгп";
+    QTest::addRow("tick 7") << 7 << "ащоы";
+    QTest::addRow("tick 29") << 29 << "бшнт";
+}
+
+void QuizWindowTest::shouldShowTheFigurePosesOfEachTick()
+{
+    QFETCH(int, ticks);
+    QFETCH(QString, row);
+    PictureFolder folder;
+    Form1 form;
+    form.Timer1->stop();
+    for (int i = 0; i < ticks; ++i)
+        form.Timer1_Timer();
+    QCOMPARE(figureRow(form), row);
+}
+
+void QuizWindowTest::shouldShowAPictureReplacedOnDiskAtTheNextTick()
+{
+    PictureFolder folder;
+    Form1 form;
+    form.Timer1->stop();
+    form.Timer1_Timer();
+    QImage marker(40, 20, QImage::Format_RGB32);
+    marker.fill(QColor(0, 160, 0));
+    QFile::remove(folder.filePath("б.bmp"));
+    marker.save(folder.filePath("б.bmp"), "BMP");
+    for (int tick = 2; tick <= 7; ++tick)
+        form.Timer1_Timer();
+    QCOMPARE(figureRow(form), QStringLiteral("ащоы"));
+    form.Timer1_Timer(); // tick 8 reads б.bmp again
+    QCOMPARE(form.Image2->pixmap().toImage().pixelColor(0, 0), QColor(0, 160, 0));
+}
+
+void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("broken"); // present, but not a picture
+    QTest::addColumn<int>("presses"); // presses of "Слово" that still succeed
+    QTest::addColumn<int>("ticks");   // ticks that still succeed; -1: fail at "Авторы"
+    QTest::addRow("first word") << "компьютер.bmp" << false << 0 << 0;
+    QTest::addRow("broken word") << "память.bmp" << true << 6 << 0;
+    QTest::addRow("end picture") << "всё.bmp" << false << 10 << 0;
+    QTest::addRow("letter at tick 1") << "ш.bmp" << false << -1 << 0;
+    QTest::addRow("letter at tick 4") << "д.bmp" << false << -1 << 3;
+    QTest::addRow("broken letter") << "т.bmp" << true << -1 << 0;
+    QTest::addRow("first portrait") << "zorbo.jpg" << false << -1 << -1;
+    QTest::addRow("broken portrait") << "lirra.jpg" << true << -1 << -1;
+}
+
+void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, broken);
+    QFETCH(int, presses);
+    QFETCH(int, ticks);
+    PictureFolder folder;
+    QFile::remove(folder.filePath(file));
+    if (broken)
+        folder.writeFile(file, QByteArray("\xFF\xD8\xFF not a picture"));
+    Form1 form;
+    form.Timer1->stop();
+    common::MessageBoxRecorder recorder;
+    common::ProgramExitCatcher catcher;
+
+    for (int i = 0; i < presses; ++i) {
+        form.Text1->setText(figurinex::roundWord(form.wordStep()));
+        form.CommandSlovo_Click();
+    }
+    for (int i = 0; i < ticks; ++i)
+        form.Timer1_Timer();
+    const int counted = form.correctAnswers();
+    QCOMPARE(catcher.exits, 0);
+    if (presses >= 0) {
+        form.Text1->setText(figurinex::roundWord(form.wordStep()));
+        QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form.CommandSlovo_Click());
+        QCOMPARE(form.correctAnswers(), counted);
+    } else if (ticks >= 0) {
+        QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form.Timer1_Timer());
+    } else {
+        QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form.Command1_Click());
+        QVERIFY(form.authorsWindow() == nullptr);
+        QCOMPARE(openWindows("Form3"), 0);
+    }
+    QCOMPARE(catcher.lastCode, 1);
+    QCOMPARE(recorder.count(), 1);
+    QVERIFY(recorder.last().text.contains(file));
+    QVERIFY(recorder.last().text.contains(QDir::toNativeSeparators(folder.path())));
+}
+
+void QuizWindowTest::shouldKeepOneWindowEachAndReadPortraitsAgainAfterClosing()
+{
+    PictureFolder folder;
+    auto form = std::make_unique<Form1>();
+    form->show();
+    for (int press = 0; press < 2; ++press) {
+        QTest::mouseClick(form->CommandСправка, Qt::LeftButton);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+    }
+    QCOMPARE(openWindows("Form2"), 1);
+    QCOMPARE(openWindows("Form3"), 1);
+    QVERIFY(form->helpWindow()->parentWidget() == nullptr);
+
+    // Closing the quiz window leaves the others open; while open, a press
+    // reads nothing.
+    form->close();
+    QVERIFY(form->authorsWindow()->isVisible());
+    QFile::remove(folder.filePath("lirra.jpg"));
+    common::MessageBoxRecorder recorder;
+    common::ProgramExitCatcher catcher;
+    form->Command1_Click();
+    QCOMPARE(catcher.exits, 0);
+
+    // The close box discards the window: the next press loads it anew.
+    QPointer<figurinex::Form3> closed = form->authorsWindow();
+    closed->close();
+    QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form->Command1_Click());
+    QVERIFY(closed.isNull());
+    QVERIFY(recorder.last().text.contains(QStringLiteral("lirra.jpg")));
+
+    form.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(openWindows("Form2"), 0);
+}
+
+void QuizWindowTest::shouldSaveScreenshots()
+{
+    if (qEnvironmentVariableIsEmpty("SCREENSHOT_DIR"))
+        QSKIP("SCREENSHOT_DIR is not set");
+    PictureFolder folder;
+    Form1 form;
+    form.Timer1->stop();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.CommandSlovo_Click();
+    answer(form, QStringLiteral("компьютер"));
+    answer(form, QStringLiteral("програма"));
+    type(form.Text1, QStringLiteral("скан"));
+    form.CommandRez_Click();
+    for (int tick = 0; tick < 3; ++tick)
+        form.Timer1_Timer();
+    testsupport::saveScreenshot(&form, QStringLiteral("figurinex-quiz"));
+    form.CommandСправка_Click();
+    testsupport::saveScreenshot(form.helpWindow(), QStringLiteral("figurinex-help"));
+    form.Command1_Click();
+    testsupport::saveScreenshot(form.authorsWindow(), QStringLiteral("figurinex-authors"));
+}
+
+QTEST_MAIN(QuizWindowTest)
+#include "tst_quizwindow.moc"
