@@ -1,0 +1,86 @@
+#include "engine.h"
+#include "engineproperty.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+[[noreturn]] void fault(const std::string& text, const std::string& what)
+{
+    std::fprintf(stderr, "engine fault on \"%s\": %s\n", text.c_str(), what.c_str());
+    std::abort();
+}
+
+int nesting(const std::string& text)
+{
+    int d = 0;
+    int deepest = 0;
+    for (const char c : text) {
+        d += c == '(' ? 1 : c == ')' ? -1 : 0;
+        deepest = d > deepest ? d : deepest;
+    }
+    return deepest;
+}
+
+int distinctLetters(const std::string& text)
+{
+    bool seen[26] = {};
+    int count = 0;
+    for (const char c : text) {
+        if (c >= 'A' && c <= 'Z' && !seen[c - 'A']) {
+            seen[c - 'A'] = true;
+            ++count;
+        }
+    }
+    return count;
+}
+
+// The engine has to come through any text safely, whether or not it makes sense.
+void runEverything(const std::string& text, bool withTable)
+{
+    veritabula::strarray captions;
+    veritabula::strarray2d operations;
+    veritabula::ParseExpression(text, captions, operations);
+    veritabula::RemoveDuplicateOperations(captions, operations);
+    if (!withTable)
+        return;
+    veritabula::strarray columns;
+    veritabula::table truthTable;
+    veritabula::BuildTruthTable(text, captions, operations, columns, truthTable);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    const std::string raw(reinterpret_cast<const char*>(data), size);
+    runEverything(raw, false);
+
+    const std::string canonical = veritabula::NormalizeExpression(raw);
+    const auto error = veritabula::CheckExpression(canonical);
+    // The reference reading recurses once per bracket; very deep texts are
+    // left to the engine alone.
+    const bool deep = nesting(canonical) > 256;
+
+    if (error) {
+        const std::size_t last = canonical.empty() ? 1 : canonical.size();
+        if (error->position < 1 || std::size_t(error->position) > last || error->message.empty())
+            fault(canonical, "the error names no position in the text");
+        if (!deep && reference::Expression::parse(canonical))
+            fault(canonical, "refused a well-formed text: " + error->message);
+        runEverything(canonical, canonical.size() <= 1024 && distinctLetters(canonical) <= 10);
+        return 0;
+    }
+    if (deep) {
+        runEverything(canonical, true);
+        return 0;
+    }
+    const std::string what = engineFault(canonical, false);
+    if (!what.empty())
+        fault(canonical, what);
+    return 0;
+}
