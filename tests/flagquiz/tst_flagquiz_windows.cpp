@@ -1,0 +1,578 @@
+#include "aboutwindow.h"
+#include "application.h"
+#include "authorswindow.h"
+#include "flags.h"
+#include "forumwindow.h"
+#include "helpwindow.h"
+#include "imagecontrol.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+#include "programexit.h"
+#include "quizwords.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using common::BoxAnswer;
+using common::BoxButtons;
+using common::BoxIcon;
+using korventa::Form1;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The numbers of the controls that are not hidden.
+template <typename Control> QList<int> shown(Control control, int count)
+{
+    QList<int> numbers;
+    for (int n = 1; n <= count; ++n)
+        if (!control(n)->isHidden())
+            numbers << n;
+    return numbers;
+}
+
+QList<int> shownButtons(const Form1& form)
+{
+    return shown([&form](int n) { return form.command(n); }, 13);
+}
+
+QList<int> shownSlots(const Form1& form)
+{
+    return shown([&form](int n) { return form.image(n); }, 8);
+}
+
+// The flag numbers in the slots, 0 for an empty slot, -1 for a picture of no flag.
+QList<int> slotFlags(const Form1& form)
+{
+    QList<int> flags;
+    for (int k = 1; k <= 8; ++k) {
+        const qint64 key = form.image(k)->pictureKey();
+        int found = key == 0 ? 0 : -1;
+        for (int n = 1; n <= 33 && found == -1; ++n)
+            if (form.pic(n)->pictureKey() == key)
+                found = n;
+        flags << found;
+    }
+    return flags;
+}
+
+void clickFlags(Form1& form, std::initializer_list<int> flags)
+{
+    for (int n : flags)
+        QTest::mouseClick(form.pic(n), Qt::LeftButton);
+}
+
+void answerTest1(Form1& form, int k, const QString& text)
+{
+    form.text1()->setText(text);
+    QTest::mouseClick(form.command(k), Qt::LeftButton);
+}
+
+QStringList texts(const common::MessageBoxRecorder& recorder)
+{
+    QStringList list;
+    for (const common::BoxRequest& box : recorder.boxes)
+        list << box.text;
+    return list;
+}
+
+} // namespace
+
+class FlagQuizWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void shouldStartWithOnlyTheAlphabetOnShow();
+    void shouldFillSlotsInOrderThenReportNoRoom();
+
+    void shouldRunTest1_data();
+    void shouldRunTest1();
+    void shouldRestartTest1InMidRunWithTheOtherWordList();
+
+    void shouldJudgeTest2BySlotsUpToTheWordsLength_data();
+    void shouldJudgeTest2BySlotsUpToTheWordsLength();
+    void shouldRunTest2ToTheEndAndShowTheScore();
+    void shouldEmptySlotsOnRemoveAndRestartOnF3();
+    void shouldHideEachTestsControlsWhenTheOtherStarts();
+
+    void shouldStepTheSlideshowsEvenWhenHiddenAndKeepTheirTexts();
+
+    void shouldSaveNotebookRecordsToForumFile();
+    void shouldKeepTheNotebookTextWhenTheFileCannotBeWritten();
+
+    void shouldEndOnlyOnYesToTheExitQuestion();
+
+    void shouldSaveScreenshots();
+
+private:
+    std::unique_ptr<testsupport::TemporaryCurrentFolder> folder_;
+    std::unique_ptr<common::MessageBoxRecorder> recorder_;
+    std::unique_ptr<Form1> form_;
+};
+
+void FlagQuizWindowsTest::init()
+{
+    folder_ = std::make_unique<testsupport::TemporaryCurrentFolder>();
+    recorder_ = std::make_unique<common::MessageBoxRecorder>();
+    form_ = std::make_unique<Form1>();
+}
+
+void FlagQuizWindowsTest::cleanup()
+{
+    form_.reset();
+    recorder_.reset();
+    folder_.reset();
+}
+
+void FlagQuizWindowsTest::shouldStartWithOnlyTheAlphabetOnShow()
+{
+    Form1& form = *form_;
+    form.show();
+    QVERIFY(shownButtons(form).isEmpty());
+    QVERIFY(shownSlots(form).isEmpty());
+    QVERIFY(!form.text1()->isVisible());
+    QVERIFY(!form.label34()->isVisible());
+    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+
+    const QString letters = u"АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_s;
+    for (int n = 1; n <= 33; ++n) {
+        QCOMPARE(form.label(n)->text(), letters.mid(n - 1, 1));
+        const QPoint place((120 + 1440 * ((n - 1) % 8)) / 15, (600 + 960 * ((n - 1) / 8)) / 15);
+        QCOMPARE(form.pic(n)->pos(), place);
+        QCOMPARE(form.label(n)->pos(), place - QPoint(0, 24));
+        QVERIFY(form.pic(n)->pictureKey() != 0);
+        const bool noToolTip = n == 7 || n == 18 || (n >= 27 && n <= 32);
+        QCOMPARE(form.pic(n)->toolTip().isEmpty(), noToolTip);
+    }
+    QCOMPARE(form.pic(21)->toolTip(), u"Тепрлю бедствие, нужна немедленная помощь."_s);
+    QCOMPARE(form.picz()->toolTip(), u"Ёрунда"_s);
+    QCOMPARE(form.picz()->pictureKey(), 0);
+
+    const QList<QPair<const char*, QKeySequence>> items = {
+        {"mmu2", Qt::Key_F2}, {"mmu10", {}}, {"mmu3", Qt::Key_F3}, {"mmu4", Qt::Key_F12},
+        {"mm6", Qt::Key_F1},  {"mm7", {}},   {"mm8", {}},          {"mm10", {}}};
+    for (const auto& [name, key] : items)
+        QCOMPARE(form.findChild<QAction*>(QString::fromLatin1(name))->shortcut(), key);
+}
+
+void FlagQuizWindowsTest::shouldFillSlotsInOrderThenReportNoRoom()
+{
+    Form1& form = *form_;
+    // Before any test the slots are hidden and empty; clicks fill them unseen.
+    clickFlags(form, {12, 3});
+    QVERIFY(shownSlots(form).isEmpty());
+    QCOMPARE(slotFlags(form), (QList<int>{12, 3, 0, 0, 0, 0, 0, 0}));
+
+    // Variant I shows four letters; the next click goes to hidden slot 5, the
+    // very picture of its flag and of no other.
+    form.mmu2_Click();
+    clickFlags(form, {30, 9, 9});
+    QCOMPARE(slotFlags(form), (QList<int>{22, 1, 11, 13, 30, 9, 9, 0}));
+    for (int n = 1; n <= 33; ++n)
+        QCOMPARE(form.image(5)->pictureKey() == form.pic(n)->pictureKey(), n == 30);
+
+    recorder_->clear();
+    clickFlags(form, {33, 4});
+    QCOMPARE(slotFlags(form), (QList<int>{22, 1, 11, 13, 30, 9, 9, 33}));
+    QCOMPARE(texts(*recorder_), QStringList{u"Нет места"_s});
+    QCOMPARE(recorder_->last().caption, u"Ошибка"_s);
+    QCOMPARE(recorder_->last().icon, BoxIcon::Stop);
+    QCOMPARE(recorder_->last().buttons, BoxButtons::Ok);
+}
+
+void FlagQuizWindowsTest::shouldRunTest1_data()
+{
+    QTest::addColumn<bool>("variantII");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("textAfterRun");
+    QTest::addRow("variant I, right in any case")
+        << false << QStringList{u"ФАЙЛ"_s, u"Архив"_s, u"папка"_s, u"ярлЫк"_s, u"ВИРУС"_s} << 5
+        << u"ВИРУС"_s;
+    QTest::addRow("variant I, blanks and empty answers wrong")
+        << false << QStringList{u" файл"_s, QString(), u"папка "_s, u"ярлык"_s, u"вирусы"_s} << 1
+        << u"вирусы"_s;
+    QTest::addRow("variant II, right")
+        << true << QStringList{u"Алгоритм"_s, u"массив"_s, u"МЕНЮ"_s, u"интернет"_s, u"каталог"_s}
+        << 5 << QString();
+    QTest::addRow("variant II, variant I's words wrong")
+        << true << QStringList{u"файл"_s, u"архив"_s, u"папка"_s, u"ярлык"_s, u"вирус"_s} << 0
+        << QString();
+}
+
+void FlagQuizWindowsTest::shouldRunTest1()
+{
+    QFETCH(bool, variantII);
+    QFETCH(QStringList, answers);
+    QFETCH(int, score);
+    QFETCH(QString, textAfterRun);
+    Form1& form = *form_;
+    form.text1()->setText(u"kept from before"_s);
+    form.Correct = 3;
+
+    variantII ? form.mmu10_Click() : form.mmu2_Click();
+    QCOMPARE(texts(*recorder_), QStringList{u"Напишите слово зашифрованное флажками"_s});
+    QCOMPARE(recorder_->last().caption, u"Подсказка"_s);
+    QCOMPARE(recorder_->last().icon, BoxIcon::Question);
+    QCOMPARE(form.text1()->text(), u"kept from before"_s);
+    QCOMPARE(shownButtons(form), QList<int>{1});
+    QCOMPARE(slotFlags(form), variantII ? (QList<int>{1, 13, 4, 16, 18, 10, 20, 14})
+                                        : (QList<int>{22, 1, 11, 13, 0, 0, 0, 0}));
+    QCOMPARE(shownSlots(form).size(), variantII ? 8 : 4);
+    QCOMPARE(form.command(5)->text(), variantII ? u"Вариант II >>>"_s : u"Вариант I >>>"_s);
+
+    int right = 0;
+    for (int k = 1; k <= 5; ++k) {
+        recorder_->clear();
+        // The verdict comes up over word K, before the score moves.
+        const QList<int> wordK = slotFlags(form);
+        const int before = form.Correct;
+        recorder_->onBox = [&](const common::BoxRequest&) {
+            QCOMPARE(slotFlags(form), wordK);
+            QCOMPARE(int(form.Correct), before);
+        };
+        answerTest1(form, k, answers[k - 1]);
+        recorder_->onBox = nullptr;
+        QCOMPARE(recorder_->last().caption, u"Ответ"_s);
+        QCOMPARE(recorder_->last().icon, BoxIcon::Exclamation);
+        right += recorder_->last().text == u"Правильно!"_s ? 1 : 0;
+        QCOMPARE(int(form.Correct), right);
+        if (k < 5) {
+            QCOMPARE(shownButtons(form), QList<int>{k + 1});
+            QVERIFY(form.text1()->text().isEmpty());
+        }
+    }
+    QCOMPARE(right, score);
+    QCOMPARE(shownButtons(form), QList<int>{6});
+    QVERIFY(shownSlots(form).isEmpty());
+    QVERIFY(form.text1()->isHidden());
+    QCOMPARE(form.text1()->text(), textAfterRun);
+
+    recorder_->clear();
+    QTest::mouseClick(form.command(6), Qt::LeftButton);
+    QTest::mouseClick(form.command(6), Qt::LeftButton);
+    QCOMPARE(texts(*recorder_), QStringList(2, u"Ваш результат "_s + QString::number(score)));
+    QCOMPARE(recorder_->last().caption, u"Результат"_s);
+    QCOMPARE(recorder_->last().icon, BoxIcon::Information);
+}
+
+void FlagQuizWindowsTest::shouldRestartTest1InMidRunWithTheOtherWordList()
+{
+    Form1& form = *form_;
+    form.mmu10_Click();
+    answerTest1(form, 1, u"алгоритм"_s);
+    answerTest1(form, 2, u"массив"_s);
+    QCOMPARE(int(form.Correct), 2);
+    form.text1()->setText(u"ме"_s);
+
+    // Variant I over a run of variant II: four slots shown, the rest hidden with old pictures.
+    form.mmu2_Click();
+    QCOMPARE(int(form.Correct), 0);
+    QCOMPARE(form.text1()->text(), u"ме"_s);
+    QCOMPARE(shownButtons(form), QList<int>{1});
+    QCOMPARE(shownSlots(form), (QList<int>{1, 2, 3, 4}));
+    QCOMPARE(slotFlags(form), (QList<int>{22, 1, 11, 13, 10, 3, 20, 14}));
+
+    // Variant II rewrites all five captions, so its later steps use its own words.
+    form.mmu10_Click();
+    recorder_->clear();
+    answerTest1(form, 1, u"алгоритм"_s);
+    answerTest1(form, 2, u"архив"_s);
+    QCOMPARE(texts(*recorder_), (QStringList{u"Правильно!"_s, u"Неверно!"_s}));
+    QCOMPARE(form.command(3)->text(), u"Вариант II >>>"_s);
+}
+
+void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<bool>("right");
+    QTest::addRow("the word") << QList<int>{5, 18, 1, 11, 3, 6, 18} << true;
+    QTest::addRow("extra flag in slot 8") << QList<int>{5, 18, 1, 11, 3, 6, 18, 33} << true;
+    QTest::addRow("wrong order") << QList<int>{18, 5, 1, 11, 3, 6, 18} << false;
+    QTest::addRow("last flag missing") << QList<int>{5, 18, 1, 11, 3, 6} << false;
+    QTest::addRow("И for Й") << QList<int>{5, 18, 1, 10, 3, 6, 18} << false;
+    QTest::addRow("nothing placed") << QList<int>{} << false;
+}
+
+void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(bool, right);
+    Form1& form = *form_;
+    form.mmu3_Click();
+    for (int n : clicks)
+        QTest::mouseClick(form.pic(n), Qt::LeftButton);
+    recorder_->clear();
+    QTest::mouseClick(form.command(7), Qt::LeftButton);
+    QCOMPARE(texts(*recorder_), QStringList{right ? u"Правильно!"_s : u"Неверно!"_s});
+    QCOMPARE(recorder_->last().icon, BoxIcon::Exclamation);
+    QCOMPARE(int(form.Correct), right ? 1 : 0);
+    QCOMPARE(form.label34()->text(), u"форма"_s);
+    QCOMPARE(shownButtons(form), (QList<int>{8, 11}));
+    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+}
+
+void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
+{
+    Form1& form = *form_;
+    form.Correct = 4;
+    form.mmu3_Click();
+    QCOMPARE(texts(*recorder_),
+             QStringList{u"Нажимайте на флажки для зашифровки слова флажками"_s});
+    QCOMPARE(recorder_->last().caption, u"Подсказка"_s);
+    QCOMPARE(recorder_->last().icon, BoxIcon::Question);
+    QCOMPARE(form.label34()->text(), u"Драйвер"_s);
+
+    const int stepButtons[] = {7, 8, 9, 10, 12};
+    for (int step = 1; step <= 5; ++step) {
+        QCOMPARE(form.label34()->text(), QString::fromUtf16(korventa::test2Word(step).word));
+        for (int n : korventa::test2Word(step).flags)
+            QTest::mouseClick(form.pic(n), Qt::LeftButton);
+        QTest::mouseClick(form.command(stepButtons[step - 1]), Qt::LeftButton);
+        QCOMPARE(int(form.Correct), step);
+    }
+    QCOMPARE(shownButtons(form), QList<int>{13});
+    QVERIFY(form.label34()->isHidden());
+    QCOMPARE(shownSlots(form).size(), 8);
+    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+
+    recorder_->clear();
+    QTest::mouseClick(form.command(13), Qt::LeftButton);
+    QTest::mouseClick(form.command(13), Qt::LeftButton);
+    QCOMPARE(texts(*recorder_), QStringList(2, u"Ваш результат 5"_s));
+    QCOMPARE(recorder_->last().caption, u"Результат"_s);
+    QCOMPARE(recorder_->last().icon, BoxIcon::Information);
+}
+
+void FlagQuizWindowsTest::shouldEmptySlotsOnRemoveAndRestartOnF3()
+{
+    Form1& form = *form_;
+    form.mmu3_Click();
+    QTest::mouseClick(form.command(7), Qt::LeftButton);
+    QTest::mouseClick(form.command(8), Qt::LeftButton);
+    clickFlags(form, {19, 10, 19});
+    form.Correct = 2;
+
+    QTest::mouseClick(form.command(11), Qt::LeftButton);
+    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(form.label34()->text(), u"система"_s);
+    QCOMPARE(int(form.Correct), 2);
+    QCOMPARE(shownButtons(form), (QList<int>{9, 11}));
+
+    clickFlags(form, {19, 10});
+    form.mmu3_Click();
+    QCOMPARE(int(form.Correct), 0);
+    QCOMPARE(form.label34()->text(), u"Драйвер"_s);
+    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(shownButtons(form), (QList<int>{7, 11}));
+}
+
+void FlagQuizWindowsTest::shouldHideEachTestsControlsWhenTheOtherStarts()
+{
+    Form1& form = *form_;
+    form.mmu10_Click();
+    form.mmu3_Click();
+    QVERIFY(form.text1()->isHidden());
+    QCOMPARE(shownButtons(form), (QList<int>{7, 11}));
+    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+
+    // A finished Test 2 leaves its result button; Test 1 hides it with the rest.
+    for (int n : {7, 8, 9, 10, 12})
+        QTest::mouseClick(form.command(n), Qt::LeftButton);
+    form.mmu2_Click();
+    QVERIFY(form.label34()->isHidden());
+    QCOMPARE(shownButtons(form), QList<int>{1});
+}
+
+void FlagQuizWindowsTest::shouldStepTheSlideshowsEvenWhenHiddenAndKeepTheirTexts()
+{
+    Form1& form = *form_;
+    form.mm6_Click();
+    form.mm7_Click();
+    form.mm8_Click();
+    QCOMPARE(form.helpWindow()->Timer1->interval(), 500);
+    QCOMPARE(form.aboutWindow()->Timer1->interval(), 501);
+    QCOMPARE(form.authorsWindow()->Timer1->interval(), 500);
+
+    korventa::Form2* help = form.helpWindow();
+    QCOMPARE(help->Image1->pictureKey(), 0);
+    help->Timer1_Timer();
+    QCOMPARE(help->Image1->pictureKey(), form.pic(2)->pictureKey());
+    QTest::mouseClick(help->Command1, Qt::LeftButton);
+    QVERIFY(help->isHidden());
+    for (int tick = 2; tick <= 32; ++tick)
+        help->Timer1_Timer();
+    QCOMPARE(help->Image1->pictureKey(), form.pic(33)->pictureKey());
+    help->Timer1_Timer();
+    QCOMPARE(help->Image1->pictureKey(), form.pic(1)->pictureKey());
+    QCOMPARE(form.aboutWindow()->FlagStep, 0);
+
+    // Opening again neither makes a second window nor reloads its texts; the
+    // real timer goes on ticking while the window is hidden.
+    help->Label1->setText(u"changed"_s);
+    form.mm6_Click();
+    QCOMPARE(form.helpWindow(), help);
+    QCOMPARE(help->Label1->text(), u"changed"_s);
+    QCOMPARE(help->Image1->pictureKey(), form.pic(1)->pictureKey());
+    help->close();
+    QVERIFY(help->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(help->FlagStep >= 2, 3000);
+    QVERIFY(form.aboutWindow()->Label1->text().endsWith(u"тот владеет миром'"_s));
+}
+
+void FlagQuizWindowsTest::shouldSaveNotebookRecordsToForumFile()
+{
+    form_->mm10_Click();
+    korventa::Form5* forum = form_->forumWindow();
+    forum->Text1->setPlainText(u"abc"_s);
+    forum->as_Click();
+    QCOMPARE(folder_->readFile(u"FORUM.txt"_s), QByteArray("\"abc\"\r\n"));
+    forum->as_Click();
+    forum->fg_Click();
+    forum->as_Click();
+    QCOMPARE(folder_->readFile(u"FORUM.txt"_s), QByteArray("\"abc\"\r\n\"abc\"\r\n\"\"\r\n"));
+    QVERIFY(recorder_->boxes.empty());
+
+    // "Выйти из форума" and the close box keep the text for the next opening.
+    forum->Text1->setPlainText(u"later"_s);
+    forum->sd_Click();
+    QVERIFY(forum->isHidden());
+    form_->mm10_Click();
+    QCOMPARE(form_->forumWindow(), forum);
+    forum->close();
+    QVERIFY(forum->isHidden());
+    QCOMPARE(forum->Text1->toPlainText(), u"later"_s);
+}
+
+void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten()
+{
+    Form1& form = *form_;
+    form.mm10_Click();
+    korventa::Form5* forum = form.forumWindow();
+    forum->Text1->setPlainText(u"first"_s);
+    forum->as_Click();
+
+    // Root writes through permissions: a folder named FORUM.txt stops any user.
+    const QString path = folder_->filePath(u"FORUM.txt"_s);
+    QVERIFY(QFile::rename(path, folder_->filePath(u"kept.txt"_s)));
+    QVERIFY(QDir(folder_->path()).mkdir(u"FORUM.txt"_s));
+
+    forum->Text1->setPlainText(u"не потеряй меня"_s);
+    forum->as_Click();
+    QCOMPARE(recorder_->count(), 1);
+    QCOMPARE(recorder_->last().caption, u"Ошибка"_s);
+    QCOMPARE(recorder_->last().icon, BoxIcon::Stop);
+    QVERIFY(recorder_->last().text.contains(u"FORUM.txt"_s));
+    QVERIFY(recorder_->last().text.contains(u"папка"_s));
+    QCOMPARE(forum->Text1->toPlainText(), u"не потеряй меня"_s);
+    QVERIFY(forum->isVisible());
+
+    // Once the way is clear again the same text goes in after the earlier record.
+    QVERIFY(QDir(folder_->path()).rmdir(u"FORUM.txt"_s));
+    QVERIFY(QFile::rename(folder_->filePath(u"kept.txt"_s), path));
+    forum->as_Click();
+    QCOMPARE(recorder_->count(), 1);
+    QCOMPARE(
+        folder_->readFile(u"FORUM.txt"_s),
+        QByteArray("\"first\"\r\n\"\xed\xe5 \xef\xee\xf2\xe5\xf0\xff\xe9 \xec\xe5\xed\xff\"\r\n"));
+}
+
+void FlagQuizWindowsTest::shouldEndOnlyOnYesToTheExitQuestion()
+{
+    Form1& form = *form_;
+    common::ProgramExitCatcher catcher;
+    form.show();
+    form.mmu2_Click();
+    form.text1()->setText(u"ярл"_s);
+    form.mm10_Click();
+    recorder_->clear();
+
+    recorder_->answers = {BoxAnswer::No, BoxAnswer::No, BoxAnswer::No};
+    form.mmu4_Click();
+    form.forumWindow()->df_Click();
+    form.close();
+    QCOMPARE(recorder_->count(), 3);
+    QCOMPARE(recorder_->last().text, u"Выйти из программы?"_s);
+    QCOMPARE(recorder_->last().caption, u"Выход"_s);
+    QCOMPARE(recorder_->last().icon, BoxIcon::Question);
+    QCOMPARE(recorder_->last().buttons, BoxButtons::YesNo);
+    QCOMPARE(catcher.exits, 0);
+    QVERIFY(form.isVisible() && form.forumWindow()->isVisible());
+    QCOMPARE(form.text1()->text(), u"ярл"_s);
+
+    QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form.mmu4_Click());
+    QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form.forumWindow()->df_Click());
+    QCOMPARE(catcher.exits, 2);
+    QCOMPARE(catcher.lastCode, 0);
+}
+
+void FlagQuizWindowsTest::shouldSaveScreenshots()
+{
+    if (qEnvironmentVariableIsEmpty("SCREENSHOT_DIR"))
+        QSKIP("SCREENSHOT_DIR is not set");
+    Form1& form = *form_;
+    form.show();
+    testsupport::saveScreenshot(&form, u"korventa_form1_start"_s);
+    form.mmu2_Click();
+    form.text1()->setText(u"файл"_s);
+    testsupport::saveScreenshot(&form, u"korventa_form1_test1"_s);
+    form.mmu3_Click();
+    clickFlags(form, {5, 18, 1});
+    testsupport::saveScreenshot(&form, u"korventa_form1_test2"_s);
+
+    form.mm6_Click();
+    form.mm7_Click();
+    form.mm8_Click();
+    form.mm10_Click();
+    for (int tick = 0; tick < 4; ++tick) {
+        form.helpWindow()->Timer1_Timer();
+        form.aboutWindow()->Timer1_Timer();
+        form.authorsWindow()->Timer1_Timer();
+    }
+    form.forumWindow()->Text1->setPlainText(u"Мне понравился тест №2."_s);
+    testsupport::saveScreenshot(form.helpWindow(), u"korventa_form2_help"_s);
+    testsupport::saveScreenshot(form.aboutWindow(), u"korventa_form3_about"_s);
+    testsupport::saveScreenshot(form.authorsWindow(), u"korventa_form4_authors"_s);
+    testsupport::saveScreenshot(form.forumWindow(), u"korventa_form5_forum"_s);
+
+    // All 33 flags at their own sizes, with their letters, on one sheet.
+    QWidget sheet;
+    sheet.setFixedSize(8 * 180 + 20, 5 * 160 + 20);
+    QPixmap page(sheet.size());
+    page.fill(QColor(192, 192, 255));
+    {
+        QPainter painter(&page);
+        for (int n = 1; n <= 33; ++n) {
+            const QPoint at(20 + 180 * ((n - 1) % 8), 30 + 160 * ((n - 1) / 8));
+            painter.drawText(at + QPoint(0, -8), korventa::flagLetter(n));
+            painter.drawPixmap(at, form.flagPicture(n));
+        }
+    }
+    auto* shown = new QLabel(&sheet);
+    shown->setPixmap(page);
+    shown->resize(page.size());
+    testsupport::saveScreenshot(&sheet, u"korventa_flags"_s);
+}
+
+int main(int argc, char** argv)
+{
+    common::Application app(argc, argv, u"Korventa"_s);
+    app.setQuitOnLastWindowClosed(false);
+    FlagQuizWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_flagquiz_windows.moc"
