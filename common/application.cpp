@@ -8,7 +8,6 @@ namespace common {
 Application::Application(int& argc, char** argv, const QString& title) : QApplication(argc, argv)
 {
     setApplicationName(title);
-    setApplicationDisplayName(title);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -1,10 +1,218 @@
 #include "mainwindow.h"
 
+#include "authorswindow.h"
+#include "expressionwindow.h"
+#include "ipsettings.h"
+#include "messagebox.h"
+#include "pictures.h"
+#include "program.h"
+#include "teacherlink.h"
+#include "theorywindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
 namespace veritabula {
+
+namespace {
+
+constexpr int clientWidth = 297;
+constexpr int clientHeight = 292;
+
+QFont sansFont(int pixelSize, bool bold = false)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+// The fallback face is wider than the one the windows were drawn for: a caption
+// that would not fit its box is narrowed, its height kept.
+void fitCaption(QLabel* label)
+{
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    const int visible = std::min(label->width(), label->parentWidget()->width() - label->x());
+    const int room = visible - 4;
+    if (needed <= room)
+        return;
+    // The face that font matching picks for a stretch need not scale evenly:
+    // step down until the caption fits.
+    QFont font = label->font();
+    for (int stretch = 100 * room / needed; stretch >= 50; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
+            break;
+    }
+    label->setFont(font);
+}
+
+const QColor maroon(128, 0, 0);
+
+void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+// An edit field with its caption 3 pixels above it.
+QLineEdit* labeledEdit(QWidget* parent, const QString& name, const QString& caption, int left,
+                       int top)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(left, top, 121, 21);
+
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name + QStringLiteral("Label"));
+    label->setFont(sansFont(13, true));
+    setTextColor(label, QPalette::WindowText, maroon);
+    label->adjustSize();
+    label->move(left, top - 3 - label->height());
+    label->setBuddy(edit);
+    return edit;
+}
+
+} // namespace
 
 TfrmMain::TfrmMain()
 {
+    setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Главное меню"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(sansFont(11));
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    N1 = MainMenu1->addAction(QStringLiteral("О программе"));
+    N1->setObjectName(QStringLiteral("N1"));
+    const int menuHeight = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, clientWidth, menuHeight);
+
+    clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    clientArea->setGeometry(0, menuHeight, clientWidth, clientHeight);
+    setFixedSize(clientWidth, menuHeight + clientHeight);
+
+    // The background lies under every other control and shows from its
+    // (240, 264) on.
+    Image1 = new QLabel(clientArea);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(-240, -264, 900, 1080);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QImage background = common::readPictureFile(QStringLiteral("menu.jpg"));
+    if (!background.isNull())
+        Image1->setPixmap(QPixmap::fromImage(background));
+
+    lblTitle = new QLabel(QStringLiteral("Таблицы истинности"), clientArea);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setGeometry(5, 8, 293, 32);
+    lblTitle->setFont(sansFont(27, true));
+    setTextColor(lblTitle, QPalette::WindowText, maroon);
+    fitCaption(lblTitle);
+
+    EditIP = labeledEdit(clientArea, QStringLiteral("EditIP"), QStringLiteral("IP адрес сервера:"),
+                         24, 80);
+    EditPort =
+        labeledEdit(clientArea, QStringLiteral("EditPort"), QStringLiteral("Порт:"), 24, 128);
+    EditName =
+        labeledEdit(clientArea, QStringLiteral("EditName"), QStringLiteral("Ваше имя:"), 24, 176);
+
+    btnTabl = new QPushButton(QStringLiteral("Заполнение таблицы истинности"), clientArea);
+    btnTabl->setObjectName(QStringLiteral("btnTabl"));
+    btnTabl->setGeometry(24, 208, 257, 25);
+    btnTabl->setFont(sansFont(13, true));
+    setTextColor(btnTabl, QPalette::ButtonText, Qt::black);
+    btnTabl->setToolTip(QStringLiteral("Пройдите тест на знание таблиц истинности"));
+
+    btnTeor = new QPushButton(QStringLiteral("Теория"), clientArea);
+    btnTeor->setObjectName(QStringLiteral("btnTeor"));
+    btnTeor->setGeometry(24, 248, 257, 25);
+    btnTeor->setFont(sansFont(13, true));
+    setTextColor(btnTeor, QPalette::ButtonText, Qt::white);
+    btnTeor->setToolTip(QStringLiteral("Здесь вы можете прочитать теорию"));
+
+    setTabOrder(btnTabl, btnTeor);
+    setTabOrder(btnTeor, EditIP);
+    setTabOrder(EditIP, EditName);
+    setTabOrder(EditName, EditPort);
+
+    connect(btnTabl, &QPushButton::clicked, this, &TfrmMain::btnTablClick);
+    connect(btnTeor, &QPushButton::clicked, this, &TfrmMain::btnTeorClick);
+    connect(N1, &QAction::triggered, this, &TfrmMain::N1Click);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    FormCreate();
+}
+
+void TfrmMain::FormCreate()
+{
+    const IpSettingsResult result = readIpSettings();
+    switch (result.status) {
+    case IpSettingsStatus::Missing:
+        break;
+    case IpSettingsStatus::Read:
+        EditPort->setText(result.settings.port);
+        EditIP->setText(result.settings.address);
+        break;
+    case IpSettingsStatus::Unreadable:
+        common::showMessageBox(result.error, QCoreApplication::applicationName(),
+                               common::BoxIcon::Stop);
+        break;
+    }
+}
+
+void TfrmMain::btnTablClick()
+{
+    if (frmTable)
+        frmTable->show();
+    hide();
+    // The link was opened with these: they stay as they are for the run.
+    EditIP->setEnabled(false);
+    EditPort->setEnabled(false);
+}
+
+void TfrmMain::btnTeorClick()
+{
+    if (frmTeor)
+        frmTeor->show();
+    hide();
+}
+
+void TfrmMain::N1Click()
+{
+    if (FormInfo)
+        FormInfo->show();
+}
+
+void TfrmMain::FormCloseQuery()
+{
+    if (frmTable)
+        frmTable->ClientSocket->close();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    FormCloseQuery();
+    event->accept();
+    // Hidden windows must not keep the program alive: the main menu closing
+    // is the end of the run.
+    QCoreApplication::quit();
 }
 
 } // namespace veritabula

@@ -42,6 +42,9 @@ void destroyWindows()
 int ProgramMain(int argc, char** argv)
 {
     common::Application app(argc, argv, QStringLiteral("Veritabula"));
+    // Hidden windows live for the whole run: only the main menu's closing
+    // ends it (it quits the loop itself).
+    app.setQuitOnLastWindowClosed(false);
     createWindows();
     const int code = app.exec();
     destroyWindows();

@@ -1,0 +1,441 @@
+#include "application.h"
+#include "authorswindow.h"
+#include "engine.h"
+#include "expressionwindow.h"
+#include "ipsettings.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+#include "program.h"
+#include "testsupport.h"
+#include "theorywindow.h"
+#include "truthtablewindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace veritabula;
+
+class MenuTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void shouldReadIpSettingsLines_data();
+    void shouldReadIpSettingsLines();
+    void shouldFillFieldsFromSettingsFile_data();
+    void shouldFillFieldsFromSettingsFile();
+    void shouldLockAddressAndPortOnceTheExerciseOpens();
+    void shouldEndTheRunWhenTheExpressionWindowCloses();
+    void shouldEnableOnlyKeysThatMayFollow_data();
+    void shouldEnableOnlyKeysThatMayFollow();
+    void shouldCountParenthesesForTheWholeRun();
+    void shouldOfferMoreLettersOnRightButton();
+    void shouldTurnTypedLettersIntoCapitals();
+    void shouldCopyChosenTextIntoField();
+    void shouldShowHelpText();
+    void shouldRefuseTooShortExpressionsSilently_data();
+    void shouldRefuseTooShortExpressionsSilently();
+    void shouldHandOnAndRememberExpressionOnce();
+    void shouldRefuseExpressionTheEngineRejects_data();
+    void shouldRefuseExpressionTheEngineRejects();
+    void shouldDrawBothWindows();
+
+private:
+    std::unique_ptr<testsupport::TemporaryCurrentFolder> folder_;
+    std::unique_ptr<common::MessageBoxRecorder> boxes_;
+};
+
+namespace {
+
+const QString startState = QStringLiteral("A B C D ( ¬");
+const QString operandState = QStringLiteral("* + => <-> <>");
+const QString operandStateWithClosing = QStringLiteral("* + => <-> <> )");
+
+QList<QPushButton*> keypad()
+{
+    return {frmTable->btnA,    frmTable->btnB,   frmTable->btnC,   frmTable->btnD,
+            frmTable->btnOP,   frmTable->btnINV, frmTable->btnDIS, frmTable->btnCON,
+            frmTable->btnIMPL, frmTable->btnEQU, frmTable->btnXOR, frmTable->btnCL};
+}
+
+// Clicks the keys by caption, as a pupil does; a disabled key takes no click.
+void keys(const QString& captions)
+{
+    for (const QString& caption : captions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        for (QPushButton* key : keypad()) {
+            if (key->text() == caption)
+                QTest::mouseClick(key, Qt::LeftButton);
+        }
+    }
+}
+
+QString enabledKeys()
+{
+    QStringList on;
+    for (QPushButton* key : keypad()) {
+        if (key->isEnabled())
+            on << key->text();
+    }
+    return on.join(QLatin1Char(' '));
+}
+
+// The windows of a run, with the expression window open; with a port and no
+// address the link tries nothing.
+void openKeypad()
+{
+    createWindows();
+    frmMain->EditPort->setText(QStringLiteral("49003"));
+    frmMain->btnTablClick();
+}
+
+void start()
+{
+    QTest::mouseClick(frmTable->btnStart, Qt::LeftButton);
+}
+
+} // namespace
+
+void MenuTest::init()
+{
+    folder_ = std::make_unique<testsupport::TemporaryCurrentFolder>();
+    boxes_ = std::make_unique<common::MessageBoxRecorder>();
+}
+
+void MenuTest::cleanup()
+{
+    destroyWindows();
+    boxes_.reset();
+    folder_.reset();
+}
+
+void MenuTest::shouldReadIpSettingsLines_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("port");
+    QTest::addRow("address only") << QByteArray("ip=192.168.0.5\r\n") << "192.168.0.5"
+                                  << "";
+    QTest::addRow("LF, no last line end") << QByteArray("ip=10.0.0.1\nport=49003") << "10.0.0.1"
+                                          << "49003";
+    QTest::addRow("lone CR dropped") << QByteArray("ip=10.0.\r0.1\nport=49\r003\r") << "10.0.0.1"
+                                     << "49003";
+    QTest::addRow("capital or space first") << QByteArray("IP=1.1.1.1\n port=2\n") << ""
+                                            << "";
+    QTest::addRow("skipped characters are any") << QByteArray("iXY1.2.3.4\npABCD77") << "1.2.3.4"
+                                                << "77";
+    QTest::addRow("spaces kept") << QByteArray("ip= 1.2.3.4 \nport=49003 ") << " 1.2.3.4 "
+                                 << "49003 ";
+    QTest::addRow("short i lines empty the address") << QByteArray("ip=1.2.3.4\ni\nip=") << ""
+                                                     << "";
+    QTest::addRow("later lines win")
+        << QByteArray("ip=1.1.1.1\nport=1\nip=2.2.2.2\nport=2\n") << "2.2.2.2"
+        << "2";
+    QTest::addRow("one line sets both") << QByteArray("i: port=49003") << "port=49003"
+                                        << "49003";
+    QTest::addRow("Windows-1251") << QByteArray("ip=\xd1\xe5\xf0\xe2\xe5\xf0") << "Сервер"
+                                  << "";
+}
+
+void MenuTest::shouldReadIpSettingsLines()
+{
+    QFETCH(QByteArray, file);
+    const IpSettings settings = parseIpSettings(file);
+    QTEST(settings.address, "address");
+    QTEST(settings.port, "port");
+}
+
+void MenuTest::shouldFillFieldsFromSettingsFile_data()
+{
+    QTest::addColumn<int>("kind"); // 0 no file, 1 a file, 2 a folder in its place
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<int>("boxes");
+    QTest::addRow("no file") << 0 << "" << 0;
+    QTest::addRow("file") << 1 << "49003" << 0;
+    QTest::addRow("unreadable") << 2 << "" << 1;
+}
+
+void MenuTest::shouldFillFieldsFromSettingsFile()
+{
+    QFETCH(int, kind);
+    const QByteArray file("ip=127.0.0.1\r\nport=49003\r\n");
+    if (kind == 1)
+        folder_->writeFile(QStringLiteral("IP.ini"), file);
+    if (kind == 2)
+        QVERIFY(QDir(folder_->path()).mkdir(QStringLiteral("IP.ini")));
+    createWindows();
+
+    QTEST(frmMain->EditPort->text(), "port");
+    QCOMPARE(frmMain->EditIP->text().isEmpty(), kind != 1);
+    QTEST(boxes_->count(), "boxes");
+    if (kind == 2) {
+        QCOMPARE(boxes_->last().caption, QStringLiteral("Veritabula"));
+        QCOMPARE(boxes_->last().icon, common::BoxIcon::Stop);
+        QVERIFY(boxes_->last().text.contains(QStringLiteral("IP.ini")));
+    }
+    QVERIFY(frmMain->isVisible() && !frmTable->isVisible() && !frmTeor->isVisible());
+}
+
+void MenuTest::shouldLockAddressAndPortOnceTheExerciseOpens()
+{
+    createWindows();
+    frmMain->EditPort->setText(QStringLiteral("1"));
+    frmMain->N1->trigger(); // "О программе" opens beside the menu
+    QVERIFY(FormInfo->isVisible() && frmMain->isVisible());
+    QTest::mouseClick(frmMain->btnTabl, Qt::LeftButton);
+    QVERIFY(frmTable->isVisible() && !frmMain->isVisible());
+    frmTable->N2Click();
+    QVERIFY(frmMain->isVisible() && !frmTable->isVisible());
+    QVERIFY(!frmMain->EditIP->isEnabled() && !frmMain->EditPort->isEnabled());
+    QVERIFY(frmMain->EditName->isEnabled());
+    QTest::mouseClick(frmMain->btnTeor, Qt::LeftButton);
+    QVERIFY(frmTeor->isVisible() && !frmMain->isVisible());
+}
+
+void MenuTest::shouldEndTheRunWhenTheExpressionWindowCloses()
+{
+    openKeypad();
+    FormInfo->show(); // an open authors' page must not keep the program alive
+    QTimer::singleShot(0, [] { frmTable->close(); });
+    QTimer watchdog;
+    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void MenuTest::shouldEnableOnlyKeysThatMayFollow_data()
+{
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("enabled");
+    QTest::addRow("first showing") << ""
+                                   << "" << startState;
+    QTest::addRow("operands and operators") << "A <> B <-> C => D + A * B"
+                                            << "A<>B<->C=>D+A*B" << operandState;
+    QTest::addRow("open parenthesis changes nothing") << "( ("
+                                                      << "((" << startState;
+    QTest::addRow("operand inside a group") << "( A"
+                                            << "(A" << operandStateWithClosing;
+    QTest::addRow("group closed") << "( A )"
+                                  << "(A)" << operandState;
+    QTest::addRow("operator after a group") << "( A ) *"
+                                            << "(A)*" << startState;
+    QTest::addRow("nested, one still open") << "( ( A )"
+                                            << "((A)" << operandStateWithClosing;
+    QTest::addRow("negation after negation") << "¬ ¬ A"
+                                             << "¬¬A" << operandState;
+}
+
+void MenuTest::shouldEnableOnlyKeysThatMayFollow()
+{
+    QFETCH(QString, pressed);
+    createWindows();
+    // Until the first showing every key is on.
+    QCOMPARE(enabledKeys(), QStringLiteral("A B C D ( ¬ * + => <-> <> )"));
+    frmMain->EditPort->setText(QStringLiteral("49003"));
+    frmMain->btnTablClick();
+    keys(pressed);
+    QTEST(frmTable->EditIN->text(), "text");
+    QTEST(enabledKeys(), "enabled");
+    QVERIFY(!frmTable->EditIN->isEnabled());
+}
+
+void MenuTest::shouldCountParenthesesForTheWholeRun()
+{
+    openKeypad();
+    keys(QStringLiteral("( A +"));
+    QTest::mouseClick(frmTable->ButtonClear, Qt::LeftButton);
+    QVERIFY(frmTable->EditIN->text().isEmpty());
+    QCOMPARE(enabledKeys(), startState);
+    keys(QStringLiteral("A")); // the "(" before "Очистить" still counts
+    QCOMPARE(enabledKeys(), operandStateWithClosing);
+
+    frmTable->N2Click(); // ... and across showings, which clear the field
+    frmMain->btnTablClick();
+    QVERIFY(frmTable->EditIN->text().isEmpty());
+    QCOMPARE(enabledKeys(), startState);
+    keys(QStringLiteral("B )"));
+    QCOMPARE(enabledKeys(), operandState);
+}
+
+void MenuTest::shouldOfferMoreLettersOnRightButton()
+{
+    openKeypad();
+    QTest::mousePress(frmTable->btnC, Qt::RightButton);
+    QVERIFY(frmTable->PopupMenuVar->isVisible());
+    QString letters;
+    for (QAction* item : frmTable->PopupMenuVar->actions())
+        letters += item->text();
+    QCOMPARE(letters, QStringLiteral("EFGHIJKLMNOPQRSTUWXYZ"));
+
+    frmTable->findChild<QAction*>(QStringLiteral("K1"))->trigger();
+    frmTable->PopupMenuVar->hide();
+    QCOMPARE(frmTable->EditIN->text(), QStringLiteral("K"));
+    QCOMPARE(enabledKeys(), operandState);
+    QTest::mousePress(frmTable->btnA, Qt::RightButton); // disabled: no pop-up
+    QVERIFY(!frmTable->PopupMenuVar->isVisible());
+}
+
+void MenuTest::shouldTurnTypedLettersIntoCapitals()
+{
+    openKeypad();
+    QTest::mouseClick(frmTable->btnKeyboard, Qt::LeftButton);
+    QVERIFY(frmTable->EditIN->isEnabled() && !frmTable->btnKeyboard->isEnabled());
+    QTest::keyClicks(frmTable->EditIN, QStringLiteral("a*(b+"));
+    QTest::sendKeyEvent(QTest::Click, frmTable->EditIN, Qt::Key_unknown, QStringLiteral("ё"),
+                        Qt::NoModifier);
+    QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A*(B+Ё"));
+    QCOMPARE(enabledKeys(), startState); // typing leaves keypad and counters alone
+    QCOMPARE(frmTable->openParens, 0);
+    frmTable->EditIN->setCursorPosition(0);
+    keys(QStringLiteral("C")); // a key appends at the end wherever the caret is
+    QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A*(B+ЁC"));
+}
+
+void MenuTest::shouldCopyChosenTextIntoField()
+{
+    openKeypad();
+    keys(QStringLiteral("A"));
+    frmTable->MemoTeacher->setPlainText(QStringLiteral("a*\nB"));
+    QTest::mouseClick(frmTable->MemoTeacher->viewport(), Qt::LeftButton);
+    QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A*B"));
+
+    frmTable->ListBoxLast->addItems({QStringLiteral("C+D"), QStringLiteral("A<>B")});
+    const QRect second = frmTable->ListBoxLast->visualItemRect(frmTable->ListBoxLast->item(1));
+    QTest::mouseClick(frmTable->ListBoxLast->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A<>B"));
+    QCOMPARE(enabledKeys(), operandState); // the keypad stays as it was
+}
+
+void MenuTest::shouldShowHelpText()
+{
+    openKeypad();
+    frmTable->N1->trigger();
+    QCOMPARE(boxes_->last().caption, QStringLiteral("Справка"));
+    const QStringList lines = boxes_->last().text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines.at(1), QStringLiteral("+,V,\\/ - Дизъюнкция"));
+    QCOMPARE(lines.at(2), QStringLiteral("*,/\\ - Конъюнкция"));
+    QVERIFY(lines.at(6).isEmpty());
+}
+
+void MenuTest::shouldRefuseTooShortExpressionsSilently_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addRow("empty") << "";
+    QTest::addRow("one variable") << "A";
+    QTest::addRow("pairs laid bare by a removal") << "(())";
+    QTest::addRow("variable among empty pairs") << "()A()";
+}
+
+void MenuTest::shouldRefuseTooShortExpressionsSilently()
+{
+    QFETCH(QString, text);
+    openKeypad();
+    frmTable->EditIN->setText(text);
+    start();
+    QCOMPARE(boxes_->count(), 0);
+    QCOMPARE(frmTable->ListBoxLast->count(), 0);
+    QVERIFY(frmTable->isVisible() && !frmTableCr->isVisible());
+    QCOMPARE(frmTable->EditIN->text(), text);
+}
+
+void MenuTest::shouldHandOnAndRememberExpressionOnce()
+{
+    openKeypad();
+    keys(QStringLiteral("A * B"));
+    QString seenByTable;
+    boxes_->onBox = [&seenByTable](const common::BoxRequest&) {
+        seenByTable = frmTable->EditIN->text();
+    };
+    start();
+    QCOMPARE(boxes_->count(), 1);
+    QCOMPARE(boxes_->last().caption, QStringLiteral("Предупреждение"));
+    QCOMPARE(seenByTable, QStringLiteral("A*B"));
+    QVERIFY(frmTableCr->isVisible() && !frmTable->isVisible());
+
+    for (const QString& next : {QStringLiteral("A * B"), QStringLiteral("( A + B ) => C")}) {
+        frmTableCr->hide(); // as its "Назад" does
+        frmTable->show();
+        keys(next);
+        start();
+    }
+    QCOMPARE(boxes_->count(), 1); // no second warning
+    QCOMPARE(frmTable->ListBoxLast->count(), 2);
+    QCOMPARE(frmTable->ListBoxLast->item(1)->text(), QStringLiteral("(A+B)=>C"));
+}
+
+void MenuTest::shouldRefuseExpressionTheEngineRejects_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("normalized");
+    QTest::addRow("operand missing") << "a*"
+                                     << "A*";
+    QTest::addRow("empty pair inside") << "(A)*()B"
+                                       << "(A)*()B";
+    QTest::addRow("unclosed group, other spelling") << "a&(b"
+                                                    << "A*(B";
+}
+
+void MenuTest::shouldRefuseExpressionTheEngineRejects()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, normalized);
+    if (!CheckExpression("A*"))
+        QSKIP("the expression engine does not check expressions yet");
+    openKeypad();
+    frmTable->EditIN->setText(typed);
+    const QString field = frmTable->EditIN->text();
+    start();
+    QCOMPARE(boxes_->count(), 1);
+    QCOMPARE(boxes_->last().caption, QStringLiteral("Ошибка"));
+    QCOMPARE(boxes_->last().icon, common::BoxIcon::None);
+    QVERIFY2(boxes_->last().text.endsWith(QStringLiteral("\nВыражение: ") + normalized),
+             qPrintable(boxes_->last().text));
+    // Nothing else happens: the pupil can mend the text.
+    QCOMPARE(frmTable->EditIN->text(), field);
+    QCOMPARE(frmTable->ListBoxLast->count(), 0);
+    QVERIFY(!frmTable->warningShown);
+    QVERIFY(frmTable->isVisible() && !frmTableCr->isVisible());
+}
+
+void MenuTest::shouldDrawBothWindows()
+{
+    // The background the build lays out beside the program, when it is there.
+    const bool hasPicture = QFile::copy(QStringLiteral(VERITABULA_FOLDER "/menu.jpg"),
+                                        folder_->filePath(QStringLiteral("menu.jpg")));
+    folder_->writeFile(QStringLiteral("IP.ini"), "ip=192.168.1.10\r\nport=49003\r\n");
+    createWindows();
+    QCOMPARE(!frmMain->Image1->pixmap().isNull(), hasPicture);
+    frmMain->EditName->setText(QStringLiteral("Ученик"));
+    testsupport::saveScreenshot(frmMain, QStringLiteral("veritabula-main-menu"));
+
+    frmMain->EditIP->clear(); // no connection attempt
+    frmMain->btnTablClick();
+    keys(QStringLiteral("¬ ( A + B ) * C"));
+    frmTable->ListBoxLast->addItems({QStringLiteral("A*B"), QStringLiteral("(A+B)=>C")});
+    frmTable->MemoTeacher->setPlainText(QStringLiteral("A<->B"));
+    testsupport::saveScreenshot(frmTable, QStringLiteral("veritabula-expression-window"));
+}
+
+int main(int argc, char** argv)
+{
+    common::Application app(argc, argv, QStringLiteral("Veritabula"));
+    app.setQuitOnLastWindowClosed(false);
+    MenuTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_menu.moc"
