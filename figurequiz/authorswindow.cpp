@@ -8,21 +8,6 @@
 
 namespace figurinex {
 
-namespace {
-
-QLabel* makePortraitBox(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* box = new QLabel(parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setGeometry(common::twipsRect(left, top, width, height));
-    // The box keeps its size; a larger portrait is cut off at the edges.
-    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    box->setFocusPolicy(Qt::StrongFocus);
-    return box;
-}
-
-} // namespace
-
 Form3::Form3()
 {
     setObjectName(QStringLiteral("Form3"));
@@ -38,8 +23,8 @@ Form3::Form3()
                        "Зорбо Ветлугин и Лирра Ожогина. Руководитель - учитель информатики "
                        "Фелициан Аркадьевич Брусничкин."),
         120, 120, 10215, 1095, 13.5, true);
-    Picture1 = makePortraitBox(this, "Picture1", 120, 1320, 3255, 2775);
-    Picture2 = makePortraitBox(this, "Picture2", 6480, 1320, 2295, 2775);
+    Picture1 = makePictureBox(this, "Picture1", 120, 1320, 3255, 2775);
+    Picture2 = makePictureBox(this, "Picture2", 6480, 1320, 2295, 2775);
     Label2 = makeFormLabel(
         this, "Label2",
         QStringLiteral("Литература: 1. Кварцев В. К. Информатика. Учебник для 8 класса. "

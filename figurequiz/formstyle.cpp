@@ -2,6 +2,7 @@
 
 #include "units.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -27,6 +28,20 @@ QLabel* makeFormLabel(QWidget* parent, const char* name, const QString& text, in
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QLabel* makePictureBox(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* box = new QLabel(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(common::twipsRect(left, top, width, height));
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    box->setPalette(palette);
+    return box;
 }
 
 void setFormBackground(QWidget* window)

@@ -22,6 +22,11 @@ QFont formFont(qreal points, bool bold);
 QLabel* makeFormLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                       int width, int height, qreal points, bool bold);
 
+// A picture box placed in twips, on the window system's ordinary ground: a
+// picture is drawn at its own size from the top-left corner and whatever
+// lies outside the box is cut off.
+QLabel* makePictureBox(QWidget* parent, const char* name, int left, int top, int width, int height);
+
 void setFormBackground(QWidget* window);
 
 } // namespace figurinex

@@ -10,10 +10,10 @@
 #include "units.h"
 #include "wordround.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
@@ -65,15 +65,7 @@ Form1::Form1()
     Label1 = makeFormLabel(this, "Label1", QStringLiteral("Расшифруйте слова, пользуясь таблицей:"),
                            3240, 120, 8295, 375, 18, true);
 
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(common::twipsRect(3240, 840, 7575, 1335));
-    Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture2->setFocusPolicy(Qt::StrongFocus);
-    Picture2->setAutoFillBackground(true);
-    QPalette boxPalette = Picture2->palette();
-    boxPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-    Picture2->setPalette(boxPalette);
+    Picture2 = makePictureBox(this, "Picture2", 3240, 840, 7575, 1335);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));

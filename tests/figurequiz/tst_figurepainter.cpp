@@ -3,8 +3,8 @@
 #include "picturefolder.h"
 #include "wordround.h"
 
+#include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QPainter>
 #include <QtTest>
 
@@ -107,12 +107,10 @@ void FigurePainterTest::shouldEmbedTheCodeTableAt24BitsWithABrownGrid()
         QCOMPARE(table.pixelColor(cell.right() + 1, cell.center().y()), brown);
         QCOMPARE(table.pixelColor(cell.center().x(), cell.bottom() + 1), brown);
     }
-    if (!qEnvironmentVariableIsEmpty("SCREENSHOT_DIR")) {
-        QLabel shown;
-        shown.setPixmap(QPixmap::fromImage(table));
-        shown.adjustSize();
-        testsupport::saveScreenshot(&shown, QStringLiteral("figurinex-codetable"));
-    }
+    // Saved as it is: a window this tall would be cut to the offscreen screen.
+    const QString shots = qEnvironmentVariable("SCREENSHOT_DIR");
+    if (!shots.isEmpty())
+        QVERIFY(table.save(QDir(shots).filePath(QStringLiteral("figurinex-codetable.png"))));
 }
 
 void FigurePainterTest::shouldWriteEveryWordSoThatTheTableDecodesIt_data()

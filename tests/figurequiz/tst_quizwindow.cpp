@@ -82,6 +82,8 @@ private slots:
     void shouldEndTheProgramWithoutCountingWhenAPictureFails_data();
     void shouldEndTheProgramWithoutCountingWhenAPictureFails();
     void shouldKeepOneWindowEachAndReadPortraitsAgainAfterClosing();
+    void shouldDrawAPictureAtItsOwnSizeOnTheOrdinaryGround_data();
+    void shouldDrawAPictureAtItsOwnSizeOnTheOrdinaryGround();
     void shouldSaveScreenshots();
 };
 
@@ -306,6 +308,48 @@ void QuizWindowTest::shouldKeepOneWindowEachAndReadPortraitsAgainAfterClosing()
     form.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(openWindows("Form2"), 0);
+}
+
+void QuizWindowTest::shouldDrawAPictureAtItsOwnSizeOnTheOrdinaryGround_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addRow("word box") << "компьютер.bmp";
+    QTest::addRow("left portrait") << "zorbo.jpg";
+    QTest::addRow("right portrait") << "lirra.jpg";
+}
+
+// A picture smaller than its box sits in the top-left corner, unstretched,
+// and the rest of the box keeps the ordinary ground, not the window's orange.
+void QuizWindowTest::shouldDrawAPictureAtItsOwnSizeOnTheOrdinaryGround()
+{
+    QFETCH(QString, file);
+    PictureFolder folder;
+    const QColor marker(0, 160, 0);
+    QImage small(24, 16, QImage::Format_RGB32);
+    small.fill(marker);
+    QFile::remove(folder.filePath(file));
+    QVERIFY(small.save(folder.filePath(file), file.endsWith(".jpg") ? "JPG" : "BMP"));
+
+    Form1 form;
+    form.Timer1->stop();
+    QWidget* window = &form;
+    QLabel* box = form.Picture2;
+    if (file.endsWith(".jpg")) {
+        form.Command1_Click();
+        window = form.authorsWindow();
+        box = window->findChild<QLabel*>(file == "zorbo.jpg" ? "Picture1" : "Picture2");
+    } else {
+        form.CommandSlovo_Click();
+    }
+    QVERIFY(box);
+    const QImage shown = window->grab().toImage();
+    const QPoint corner = box->geometry().topLeft();
+    const QColor inside = shown.pixelColor(corner + QPoint(12, 8));
+    QVERIFY2(qAbs(inside.green() - marker.green()) < 12 && inside.red() < 12,
+             qPrintable(inside.name()));
+    const QColor ground = QApplication::palette().color(QPalette::Button);
+    QCOMPARE(shown.pixelColor(corner + QPoint(30, 8)), ground);
+    QCOMPARE(shown.pixelColor(box->geometry().bottomRight() - QPoint(2, 2)), ground);
 }
 
 void QuizWindowTest::shouldSaveScreenshots()
