@@ -36,6 +36,8 @@ InfoWindow::InfoWindow(Form1* main, const Layout& layout) : main_(main)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    // Ticks at 500 and 501 ms as set; a coarse timer may shift each by up to 5 %.
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(layout.interval);
     connect(Timer1, &QTimer::timeout, this, &InfoWindow::Timer1_Timer);
     Timer1->start();

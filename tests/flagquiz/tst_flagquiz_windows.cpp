@@ -141,6 +141,9 @@ void FlagQuizWindowsTest::shouldStartWithOnlyTheAlphabetOnShow()
 {
     Form1& form = *form_;
     form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.centralWidget()->mapToGlobal(QPoint()), QPoint(146, 128));
+    QCOMPARE(form.centralWidget()->size(), QSize(768, 465));
     QVERIFY(shownButtons(form).isEmpty());
     QVERIFY(shownSlots(form).isEmpty());
     QVERIFY(!form.text1()->isVisible());
@@ -445,6 +448,13 @@ void FlagQuizWindowsTest::shouldSaveNotebookRecordsToForumFile()
     forum->as_Click();
     QCOMPARE(folder_->readFile(u"FORUM.txt"_s), QByteArray("\"abc\"\r\n\"abc\"\r\n\"\"\r\n"));
     QVERIFY(recorder_->boxes.empty());
+
+    // The box's text goes in as typed: a no-break space stays one, lines end in CR LF.
+    QFile::remove(u"FORUM.txt"_s);
+    forum->Text1->setPlainText(u"5\u00a0км\nдальше"_s);
+    forum->as_Click();
+    QCOMPARE(folder_->readFile(u"FORUM.txt"_s),
+             QByteArray("\"5\xa0\xea\xec\r\n\xe4\xe0\xeb\xfc\xf8\xe5\"\r\n"));
 
     // "Выйти из форума" and the close box keep the text for the next opening.
     forum->Text1->setPlainText(u"later"_s);
