@@ -140,6 +140,8 @@ void EngineTest::shouldNormaliseEveryWrittenForm_data()
                            << "A=>B";
     QTest::addRow("double arrow") << "A=>B"
                                   << "A=>B";
+    QTest::addRow("equivalence kept") << "A<->B"
+                                      << "A<->B";
     QTest::addRow("double equivalence") << "A<=>B"
                                         << "A<->B";
     QTest::addRow("lone equals") << "A=B"
@@ -238,6 +240,8 @@ void EngineTest::shouldParseIntoOperationsInEvaluationOrder_data()
         << QStringList{"¬B | ¬ |  | B", "A*¬B | * | A | ¬B", "C=>D | => | C | D",
                        "¬(A*¬B) | ¬ |  | A*¬B", "¬(A*¬B)+(C=>D) | + | ¬(A*¬B) | C=>D"};
     QTest::addRow("operator-free group") << "A+(B)" << QStringList{"A+(B) | + | A | B"};
+    QTest::addRow("conjunctions from the left")
+        << "A*B*C" << QStringList{"A*B | * | A | B", "A*B*C | * | A*B | C"};
     QTest::addRow("left to right, same priority")
         << "A=>B=>C" << QStringList{"A=>B | => | A | B", "A=>B=>C | => | A=>B | C"};
     QTest::addRow("repeat kept") << "A*B+A*B"
