@@ -22,9 +22,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-
 #include <QShowEvent>
 #include <QTcpSocket>
+#include <QTextDocument>
+
 #include <algorithm>
 
 namespace veritabula {
@@ -405,7 +406,11 @@ void TfrmTable::ListBoxLastClick()
 
 void TfrmTable::MemoTeacherClick()
 {
-    QString text = MemoTeacher->toPlainText();
+    // The raw text keeps every character the teacher sent (a plain-text copy
+    // would turn no-break spaces into spaces); lines end in paragraph marks.
+    QString text = MemoTeacher->document()->toRawText();
+    text.remove(QChar::ParagraphSeparator);
+    text.remove(QChar::LineSeparator);
     text.remove(QLatin1Char('\r'));
     text.remove(QLatin1Char('\n'));
     EditIN->setText(text);

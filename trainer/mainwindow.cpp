@@ -156,6 +156,9 @@ TfrmMain::TfrmMain()
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // The focus chain is a ring: without this the first field created, not the
+    // first in tab order, would take the focus when the menu opens.
+    btnTabl->setFocus();
 
     FormCreate();
 }

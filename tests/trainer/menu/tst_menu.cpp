@@ -11,6 +11,7 @@
 #include "truthtablewindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -44,7 +45,10 @@ private slots:
     void shouldCountParenthesesForTheWholeRun();
     void shouldOfferMoreLettersOnRightButton();
     void shouldTurnTypedLettersIntoCapitals();
+    void shouldCopyChosenTextIntoField_data();
     void shouldCopyChosenTextIntoField();
+    void shouldStartFocusAtFirstInTabOrder_data();
+    void shouldStartFocusAtFirstInTabOrder();
     void shouldShowHelpText();
     void shouldRefuseTooShortExpressionsSilently_data();
     void shouldRefuseTooShortExpressionsSilently();
@@ -304,19 +308,69 @@ void MenuTest::shouldTurnTypedLettersIntoCapitals()
     QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A*(B+ЁC"));
 }
 
+void MenuTest::shouldCopyChosenTextIntoField_data()
+{
+    QTest::addColumn<QString>("teacher");
+    QTest::addColumn<QString>("field");
+    QTest::addRow("lines joined, capitals") << "a*\nB"
+                                            << "A*B";
+    QTest::addRow("every line end dropped") << "A\r\n*\rB\r\n"
+                                            << "A*B";
+    QTest::addRow("no-break space kept") << "A\u00a0*B"
+                                         << "A\u00a0*B";
+    QTest::addRow("empty box empties the field") << ""
+                                                 << "";
+}
+
 void MenuTest::shouldCopyChosenTextIntoField()
 {
+    QFETCH(QString, teacher);
     openKeypad();
     keys(QStringLiteral("A"));
-    frmTable->MemoTeacher->setPlainText(QStringLiteral("a*\nB"));
+    frmTable->MemoTeacher->setPlainText(teacher);
     QTest::mouseClick(frmTable->MemoTeacher->viewport(), Qt::LeftButton);
-    QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A*B"));
+    QTEST(frmTable->EditIN->text(), "field");
 
     frmTable->ListBoxLast->addItems({QStringLiteral("C+D"), QStringLiteral("A<>B")});
     const QRect second = frmTable->ListBoxLast->visualItemRect(frmTable->ListBoxLast->item(1));
     QTest::mouseClick(frmTable->ListBoxLast->viewport(), Qt::LeftButton, {}, second.center());
     QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A<>B"));
     QCOMPARE(enabledKeys(), operandState); // the keypad stays as it was
+}
+
+void MenuTest::shouldStartFocusAtFirstInTabOrder_data()
+{
+    QTest::addColumn<bool>("expressionWindow");
+    QTest::addColumn<QString>("order");
+    QTest::addRow("main menu") << false << "btnTabl btnTeor EditIP EditName EditPort";
+    // The field is disabled until keyboard entry is on: "Начать" takes the focus.
+    QTest::addRow("expression window")
+        << true
+        << "btnStart btnA btnB btnC btnD btnCON btnDIS btnIMPL btnEQU btnINV btnXOR btnOP btnCL "
+           "ButtonClear btnKeyboard ListBoxLast MemoTeacher EditIN";
+}
+
+void MenuTest::shouldStartFocusAtFirstInTabOrder()
+{
+    QFETCH(bool, expressionWindow);
+    if (expressionWindow)
+        openKeypad();
+    else
+        createWindows();
+    QWidget* window = expressionWindow ? static_cast<QWidget*>(frmTable) : frmMain;
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget* first = QApplication::focusWidget();
+    QVERIFY(first);
+    // The ring of the controls that Tab visits, from the one with the focus.
+    QStringList order;
+    QWidget* widget = first;
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->window() == window)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != first);
+    QTEST(order.join(QLatin1Char(' ')), "order");
 }
 
 void MenuTest::shouldShowHelpText()

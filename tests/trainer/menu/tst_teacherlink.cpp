@@ -221,6 +221,8 @@ void TeacherLinkTest::shouldStopShowingAtBadPort()
     // The window is open with every key as created; nothing was attempted.
     QVERIFY(frmTable->isVisible() && frmTable->btnCL->isEnabled());
     QVERIFY(!server_->waitForNewConnection(100));
+    // The opening goes on past the box: the menu is hidden, the fields locked.
+    QVERIFY(!frmMain->isVisible() && !frmMain->EditPort->isEnabled());
 
     // The same at the next showing; field and keypad stay as they were.
     QTest::mouseClick(frmTable->btnA, Qt::LeftButton);
