@@ -1,10 +1,478 @@
 #include "truthtablewindow.h"
 
+#include "expressionwindow.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+#include "program.h"
+#include "teacherlink.h"
+#include "text.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include <algorithm>
+
 namespace veritabula {
 
-TfrmTableCr::TfrmTableCr()
+int AnswerColCount = 0;
+int AnswerRowCount = 0;
+strarray AnswerCaptions;
+table AnswerTable;
+
+namespace {
+
+const QColor WrongCellColour(255, 100, 100);
+
+QFont sansFont(int pixelSize, bool bold = false)
 {
-    setWindowTitle(QStringLiteral("Таблица истинности"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+// The grid remembers which cells the last check found wrong and draws their
+// frames itself, so a frame survives scrolling and windows passing over it.
+class ExerciseGrid : public QTableWidget
+{
+public:
+    explicit ExerciseGrid(QWidget* parent) : QTableWidget(parent) {}
+
+    void resetMarks()
+    {
+        wrong_.assign(static_cast<size_t>(std::max(0, columnCount() * rowCount())), false);
+        checked_ = false;
+        viewport()->update();
+    }
+
+    void setMarks(const std::vector<CellRef>& cells)
+    {
+        resetMarks();
+        for (const CellRef& cell : cells) {
+            if (inside(cell.column, cell.row))
+                wrong_[index(cell.column, cell.row)] = true;
+        }
+        checked_ = true;
+        viewport()->update();
+    }
+
+    void unmark(int column, int row)
+    {
+        if (inside(column, row) && wrong_[index(column, row)]) {
+            wrong_[index(column, row)] = false;
+            viewport()->update(visualRect(model()->index(row, column)));
+        }
+    }
+
+    bool isMarked(int column, int row) const
+    {
+        return inside(column, row) && wrong_[index(column, row)];
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QTableWidget::paintEvent(event);
+        if (!checked_)
+            return;
+        QPainter painter(viewport());
+        painter.setPen(Qt::white);
+        painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    bool inside(int column, int row) const
+    {
+        return column >= 0 && row >= 0 && column < columnCount() && row < rowCount() &&
+               index(column, row) < wrong_.size();
+    }
+    size_t index(int column, int row) const
+    {
+        return static_cast<size_t>(row) * static_cast<size_t>(columnCount()) +
+               static_cast<size_t>(column);
+    }
+
+    std::vector<bool> wrong_;
+    bool checked_ = false;
+};
+
+class FrameDelegate : public QStyledItemDelegate
+{
+public:
+    FrameDelegate(ExerciseGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (grid_->isMarked(index.column(), index.row())) {
+            painter->save();
+            painter->setPen(WrongCellColour);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+        }
+    }
+
+private:
+    ExerciseGrid* grid_;
+};
+
+ExerciseGrid* exerciseGrid(QTableWidget* grid)
+{
+    return static_cast<ExerciseGrid*>(grid);
+}
+
+// The other windows are reached through their global instances.
+QString expressionText()
+{
+    return frmTable && frmTable->EditIN ? frmTable->EditIN->text() : QString();
+}
+
+QString pupilName()
+{
+    return frmMain && frmMain->EditName ? frmMain->EditName->text() : QString();
+}
+
+TeacherLink* teacherLink()
+{
+    return frmTable ? frmTable->ClientSocket : nullptr;
+}
+
+} // namespace
+
+TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
+{
+    setObjectName(QStringLiteral("frmTableCr"));
+    setWindowTitle(QStringLiteral("Таблица Истинности"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(sansFont(11));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(192, 220, 192));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    N2 = MainMenu1->addAction(QStringLiteral("Назад"));
+    N2->setObjectName(QStringLiteral("N2"));
+
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+
+    lblEval = new QLabel(client_);
+    lblEval->setObjectName(QStringLiteral("lblEval"));
+    lblEval->setFont(sansFont(19));
+    lblEval->move(20, 15);
+    lblEval->resize(0, 24);
+
+    auto* grid = new ExerciseGrid(client_);
+    StringGrid = grid;
+    StringGrid->setObjectName(QStringLiteral("StringGrid"));
+    StringGrid->setFont(sansFont(16, true));
+    StringGrid->setGeometry(TableLayout::GridLeft, TableLayout::GridTop, 740, 400);
+    StringGrid->setFrameShape(QFrame::NoFrame);
+    StringGrid->setColumnCount(4);
+    StringGrid->horizontalHeader()->hide();
+    StringGrid->verticalHeader()->hide();
+    StringGrid->verticalHeader()->setMinimumSectionSize(1);
+    StringGrid->verticalHeader()->setDefaultSectionSize(TableLayout::RowHeight);
+    StringGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid->horizontalHeader()->setMinimumSectionSize(1);
+    StringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    StringGrid->setTabKeyNavigation(false);
+    StringGrid->setShowGrid(true);
+    StringGrid->setWordWrap(false);
+    StringGrid->horizontalScrollBar()->setTracking(true);
+    StringGrid->verticalScrollBar()->setTracking(true);
+    StringGrid->setItemDelegate(new FrameDelegate(grid));
+    StringGrid->installEventFilter(this);
+
+    GroupOper = new QGroupBox(QStringLiteral("Операции"), client_);
+    GroupOper->setObjectName(QStringLiteral("GroupOper"));
+    GroupOper->setFont(sansFont(19));
+    GroupOper->setFlat(true);
+    GroupOper->setGeometry(TableLayout::GroupLeft, 450, TableLayout::GroupWidth,
+                           TableLayout::GroupHeight);
+
+    ListOper = new QListWidget(GroupOper);
+    ListOper->setObjectName(QStringLiteral("ListOper"));
+    ListOper->setGeometry(8, 24, 225, 121);
+    ListOper->installEventFilter(this);
+
+    btn0 = new QPushButton(QStringLiteral("0"), GroupOper);
+    btn0->setObjectName(QStringLiteral("btn0"));
+    btn0->setFont(sansFont(21));
+    btn0->setGeometry(246, 24, 57, 49);
+
+    btn1 = new QPushButton(QStringLiteral("1"), GroupOper);
+    btn1->setObjectName(QStringLiteral("btn1"));
+    btn1->setFont(sansFont(21));
+    btn1->setGeometry(308, 24, 57, 49);
+
+    btnCheck = new QPushButton(QStringLiteral("Проверить"), GroupOper);
+    btnCheck->setObjectName(QStringLiteral("btnCheck"));
+    btnCheck->setFont(sansFont(21));
+    btnCheck->setGeometry(246, 96, 120, 49);
+
+    // Tab order: the grid, then the group's check, 0, 1 and the list.
+    setTabOrder(StringGrid, btnCheck);
+    setTabOrder(btnCheck, btn0);
+    setTabOrder(btn0, btn1);
+    setTabOrder(btn1, ListOper);
+
+    connect(N2, &QAction::triggered, this, &TfrmTableCr::N2Click);
+    connect(ListOper, &QListWidget::itemClicked, this, &TfrmTableCr::ListOperClick);
+    connect(btn0, &QPushButton::clicked, this, &TfrmTableCr::btn0Click);
+    connect(btn1, &QPushButton::clicked, this, &TfrmTableCr::btn1Click);
+    connect(btnCheck, &QPushButton::clicked, this, &TfrmTableCr::btnCheckClick);
+
+    layout_.setMetrics(frameSize(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    resize(TableLayout::OuterWidth, TableLayout::OuterHeight);
+}
+
+QSize TfrmTableCr::frameSize() const
+{
+    const QSize decoration = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    return decoration + QSize(0, MainMenu1->sizeHint().height());
+}
+
+void TfrmTableCr::applyLayout()
+{
+    StringGrid->resize(layout_.grid());
+    GroupOper->move(TableLayout::GroupLeft, layout_.groupTop());
+}
+
+void TfrmTableCr::FormResize()
+{
+    // The central widget follows the window only when the window's layout
+    // runs; the client area is the window less its menu.
+    layout_.resizeClient(size() - QSize(0, MainMenu1->sizeHint().height()));
+    applyLayout();
+}
+
+void TfrmTableCr::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TfrmTableCr::FormShow()
+{
+    const std::string typed = common::toCp1251String(expressionText());
+    const std::string normalised = NormalizeExpression(typed);
+    lblEval->setText(QStringLiteral("Выражение: ") + common::fromCp1251(normalised));
+    lblEval->adjustSize();
+    lblEval->resize(lblEval->width(), 24);
+
+    strarray captions;
+    strarray2d operations;
+    strarray columns;
+    table truthTable;
+    ParseExpression(normalised, captions, operations);
+    RemoveDuplicateOperations(captions, operations);
+    BuildTruthTable(normalised, captions, operations, columns, truthTable);
+
+    // An expression the engine could not resolve leaves an empty table; the
+    // window then shows an empty grid and offers nothing to check.
+    const bool resolved =
+        truthTable.size() > 1 && truthTable[1].size() > 1 && columns.size() >= truthTable.size();
+    if (!resolved) {
+        columns.clear();
+        truthTable.clear();
+    }
+    const int C = resolved ? static_cast<int>(truthTable.size()) - 1 : 0;
+    const int R = resolved ? static_cast<int>(truthTable[1].size()) - 1 : 0;
+    AnswerColCount = C + 1;
+    AnswerRowCount = R + 1;
+
+    StringGrid->clearContents();
+    StringGrid->setColumnCount(C);
+    StringGrid->setRowCount(R + 1);
+    StringGrid->setCurrentCell(C > 0 ? 0 : -1, C > 0 ? 0 : -1);
+    StringGrid->scrollToTop();
+    exerciseGrid(StringGrid)->resetMarks();
+
+    // Only the header row needs items; the value cells stay empty until written.
+    const QFontMetrics metrics(StringGrid->font());
+    int w = 0;
+    for (int i = 1; i <= C; ++i) {
+        const QString caption =
+            i == C ? QStringLiteral("F") : common::fromCp1251(columns[static_cast<size_t>(i)]);
+        w = std::max(w, columnWidthFor(metrics.horizontalAdvance(caption)));
+    }
+    for (int c = 0; c < C; ++c)
+        StringGrid->setColumnWidth(c, w);
+
+    layout_.setMetrics(frameSize(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    const int labelRight = lblEval->x() + lblEval->width();
+    layout_.show(C, R + 1, w, labelRight);
+    setMaximumSize(layout_.maximumOuter() - frameSize() + QSize(0, MainMenu1->sizeHint().height()));
+    resize(layout_.client() + QSize(0, MainMenu1->sizeHint().height()));
+    applyLayout();
+
+    if (resolved)
+        columns[static_cast<size_t>(C)] = "F";
+    AnswerCaptions = columns;
+    AnswerTable = truthTable;
+    btnCheck->setEnabled(resolved);
+
+    QStringList items;
+    for (int i = 1; i <= C; ++i)
+        items.append(common::fromCp1251(columns[static_cast<size_t>(i)]));
+    QRandomGenerator random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+    ShuffleStrings(items, random);
+    ListOper->clear();
+    ListOper->addItems(items);
+}
+
+void TfrmTableCr::setVisible(bool visible)
+{
+    // The show step runs before the window system sees the window, so that
+    // the first showing already has the table's size.
+    if (visible && !isVisible()) {
+        FormShow();
+        if (!centred_ && screen()) {
+            move(screen()->availableGeometry().center() - rect().center());
+            centred_ = true;
+        }
+    }
+    QMainWindow::setVisible(visible);
+}
+
+void TfrmTableCr::N2Click()
+{
+    hide();
+    if (frmTable)
+        frmTable->show();
+}
+
+QString TfrmTableCr::cellText(int column, int row) const
+{
+    const QTableWidgetItem* item = StringGrid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+bool TfrmTableCr::isMarkedWrong(int column, int row) const
+{
+    return exerciseGrid(StringGrid)->isMarked(column, row);
+}
+
+void TfrmTableCr::writeCell(const QString& text)
+{
+    const int row = StringGrid->currentRow();
+    const int column = StringGrid->currentColumn();
+    if (row < 0 || column < 0)
+        return;
+    if (QTableWidgetItem* item = StringGrid->item(row, column))
+        item->setText(text);
+    else
+        StringGrid->setItem(row, column, new QTableWidgetItem(text));
+    exerciseGrid(StringGrid)->unmark(column, row);
+}
+
+void TfrmTableCr::ListOperClick()
+{
+    if (StringGrid->currentRow() == 0) {
+        if (const QListWidgetItem* item = ListOper->currentItem())
+            writeCell(item->text());
+        return;
+    }
+    common::showMessageBox(QStringLiteral("Это строка для вычислений"), QStringLiteral("Ошибка"));
+}
+
+void TfrmTableCr::btn0Click()
+{
+    if (StringGrid->currentRow() == 0) {
+        common::showMessageBox(QStringLiteral("Это строка для операций"), QStringLiteral("Ошибка"));
+        return;
+    }
+    writeCell(QStringLiteral("0"));
+}
+
+void TfrmTableCr::btn1Click()
+{
+    if (StringGrid->currentRow() == 0) {
+        common::showMessageBox(QStringLiteral("Это строка для операций"), QStringLiteral("Ошибка"));
+        return;
+    }
+    writeCell(QStringLiteral("1"));
+}
+
+void TfrmTableCr::StringGridKeyPress(QChar key)
+{
+    if (StringGrid->currentRow() == 0) {
+        common::showMessageBox(QStringLiteral("Это строка для операций"), QStringLiteral("Ошибка"));
+        return;
+    }
+    if (key == QLatin1Char('0') || key == QLatin1Char('1'))
+        writeCell(QString(key));
+}
+
+void TfrmTableCr::btnCheckClick()
+{
+    const CheckResult result = checkAnswers(
+        AnswerCaptions, AnswerTable, [this](int column, int row) { return cellText(column, row); });
+    exerciseGrid(StringGrid)->setMarks(result.wrongCells);
+    common::showMessageBox(resultText(result.errors), QStringLiteral("Результат"));
+    if (TeacherLink* link = teacherLink())
+        link->sendResult(pupilName(), lblEval->text(), result.errors);
+}
+
+void TfrmTableCr::closeEvent(QCloseEvent* event)
+{
+    if (TeacherLink* link = teacherLink())
+        link->close();
+    if (frmMain)
+        frmMain->close();
+    event->accept();
+}
+
+bool TfrmTableCr::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == StringGrid) {
+        // A key that gives a character is the pupil's entry, never a jump
+        // to a matching cell; Tab still moves the focus on.
+        if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false;
+        StringGridKeyPress(key->text().at(0));
+        return true;
+    }
+    if (watched == ListOper && !forwardingKey_) {
+        // Moving the selection with the keys counts as choosing the item.
+        const int before = ListOper->currentRow();
+        forwardingKey_ = true;
+        QCoreApplication::sendEvent(ListOper, event);
+        forwardingKey_ = false;
+        if (ListOper->currentRow() != before && ListOper->currentRow() >= 0)
+            ListOperClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace veritabula

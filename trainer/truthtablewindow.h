@@ -1,13 +1,75 @@
 #pragma once
 
-#include <QWidget>
+#include "engine.h"
+#include "exercise.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+class QTableWidget;
 
 namespace veritabula {
 
-class TfrmTableCr : public QWidget
+// The expected answer of the exercise on show, kept from one showing to the
+// check: the column count plus one, the row count plus one (row 0 is the
+// header), the header of each column 1..C (the last is "F") and its values.
+extern int AnswerColCount;
+extern int AnswerRowCount;
+extern strarray AnswerCaptions;
+extern table AnswerTable;
+
+// The truth-table exercise: the pupil fills the header row from the list and
+// every other cell with 0 and 1, then asks for a check.
+class TfrmTableCr : public QMainWindow
 {
 public:
     TfrmTableCr();
+
+    QTableWidget* StringGrid = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+    QAction* N2 = nullptr;
+    QLabel* lblEval = nullptr;
+    QGroupBox* GroupOper = nullptr;
+    QPushButton* btnCheck = nullptr;
+    QPushButton* btn0 = nullptr;
+    QPushButton* btn1 = nullptr;
+    QListWidget* ListOper = nullptr;
+
+    void FormResize();
+    void FormShow();
+    void N2Click();
+    void ListOperClick();
+    void btn0Click();
+    void btn1Click();
+    void btnCheckClick();
+    void StringGridKeyPress(QChar key);
+
+    // Whether the check marked this cell wrong (it keeps its frame until it
+    // changes, the next check or the next expression).
+    bool isMarkedWrong(int column, int row) const;
+
+    void setVisible(bool visible) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void writeCell(const QString& text);
+    QString cellText(int column, int row) const;
+    QSize frameSize() const;
+    void applyLayout();
+
+    QWidget* client_ = nullptr;
+    TableLayout layout_;
+    bool centred_ = false;
+    bool forwardingKey_ = false;
 };
 
 } // namespace veritabula

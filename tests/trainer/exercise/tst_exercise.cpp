@@ -1,0 +1,568 @@
+#include "application.h"
+#include "authorswindow.h"
+#include "exercise.h"
+#include "expressionwindow.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+#include "pictures.h"
+#include "program.h"
+#include "teacherlink.h"
+#include "testsupport.h"
+#include "text.h"
+#include "theorywindow.h"
+#include "truthtablewindow.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+using namespace veritabula;
+
+namespace {
+
+// Fills the grid with the answer, except for `spoiled` cells, which get the
+// wrong value (headers a wrong caption), starting from the last row.
+void fillGrid(TfrmTableCr* window, int spoiled = 0)
+{
+    QTableWidget* grid = window->StringGrid;
+    auto put = [grid](int column, int row, const QString& text) {
+        grid->setItem(row, column, new QTableWidgetItem(text));
+    };
+    const int columns = AnswerColCount - 1;
+    const int rows = AnswerRowCount - 1;
+    for (int i = 1; i <= columns; ++i)
+        put(i - 1, 0, common::fromCp1251(AnswerCaptions[static_cast<size_t>(i)]));
+    for (int r = 1; r <= rows; ++r) {
+        for (int i = 1; i <= columns; ++i)
+            put(i - 1, r,
+                QString::number(AnswerTable[static_cast<size_t>(i)][static_cast<size_t>(r)]));
+    }
+    for (int k = 0; k < spoiled; ++k) {
+        const int row = rows - k / columns;
+        const int column = k % columns;
+        put(column, row, grid->item(row, column)->text() == "1" ? "0" : "1");
+    }
+}
+
+void showExercise(const QString& expression)
+{
+    frmTable->EditIN->setText(expression);
+    frmTableCr->show();
+}
+
+} // namespace
+
+class ExerciseTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void shouldShuffleEveryItemOnceAndLeaveShortListsAlone();
+    void shouldCountEveryCellThatDiffersFromTheAnswer_data();
+    void shouldCountEveryCellThatDiffersFromTheAnswer();
+    void shouldPutTheGroupRightUnderTheGridAndKeepLimits();
+
+    void shouldLayOutTheGridForTheExpression();
+    void shouldOfferEveryCaptionOnceInRandomOrder();
+    void shouldRefuseDigitsInTheHeaderAndCaptionsBelowIt();
+    void shouldGradeTheCheckedGrid_data();
+    void shouldGradeTheCheckedGrid();
+    void shouldKeepFramesUntilTheCellChanges();
+    void shouldForgetThePreviousExpressionAfterGoingBack();
+    void shouldEndTheRunWhenTheTableCloses();
+
+    void shouldScrollTheTheoryPageAndLeaveItOnlyByItsMenu();
+    void shouldShowTheAuthorsBesideTheMainMenu();
+    void shouldLeavePlacesEmptyWhenPicturesAreMissing();
+    void shouldDecodeOurPicturesAndSurviveBrokenOnes_data();
+    void shouldDecodeOurPicturesAndSurviveBrokenOnes();
+
+    void shouldSendTheResultLineAfterAWholeExercise();
+
+private:
+    // Catches any box a test does not look at, so that none waits for a click.
+    std::unique_ptr<common::MessageBoxRecorder> strayBoxes_;
+};
+
+void ExerciseTest::init()
+{
+    strayBoxes_ = std::make_unique<common::MessageBoxRecorder>();
+    createWindows();
+}
+
+void ExerciseTest::cleanup()
+{
+    destroyWindows();
+    strayBoxes_.reset();
+}
+
+void ExerciseTest::shouldShuffleEveryItemOnceAndLeaveShortListsAlone()
+{
+    const QStringList captions = {"A", "B", "C", "D", "A*B", "C*D", "F"};
+    QRandomGenerator random(42);
+    QSet<QString> firstItems;
+    int unchanged = 0;
+    for (int round = 0; round < 200; ++round) {
+        QStringList items = captions;
+        ShuffleStrings(items, random);
+        firstItems.insert(items.first());
+        unchanged += items == captions;
+        QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), captions.size());
+    }
+    QVERIFY(unchanged < 3);
+    QCOMPARE(firstItems.size(), captions.size()); // any item may come first, "F" too
+    QStringList one = {"F"};
+    ShuffleStrings(one, random);
+    QCOMPARE(one, QStringList{"F"});
+}
+
+void ExerciseTest::shouldCountEveryCellThatDiffersFromTheAnswer_data()
+{
+    // The answer of A*B: columns A, B, F over four rows; cells row by row.
+    QTest::addColumn<QStringList>("grid");
+    QTest::addColumn<QList<int>>("wrong"); // column * 10 + row
+    const QStringList perfect = {"A", "B", "F", "1", "1", "1", "1", "0",
+                                 "0", "0", "1", "0", "0", "0", "0"};
+    QTest::addRow("perfect") << perfect << QList<int>{};
+    QTest::addRow("untouched") << QStringList(15, QString())
+                               << QList<int>{0, 1, 2, 3, 4, 10, 11, 12, 13, 14, 20, 21, 22, 23, 24};
+    QStringList other = perfect;
+    std::swap(other[0], other[1]);
+    other[2] = "A*B";
+    QTest::addRow("swapped captions, the expression for F") << other << QList<int>{0, 10, 20};
+    other = perfect;
+    other[2] = "f";
+    other[5] = "1 ";
+    other[14] = "";
+    QTest::addRow("case, a space, an empty cell") << other << QList<int>{20, 21, 24};
+}
+
+void ExerciseTest::shouldCountEveryCellThatDiffersFromTheAnswer()
+{
+    QFETCH(QStringList, grid);
+    QFETCH(QList<int>, wrong);
+    const strarray captions = {"", "A", "B", "F"};
+    const table answer = {{}, {0, 1, 1, 0, 0}, {0, 1, 0, 1, 0}, {0, 1, 0, 0, 0}};
+    const CheckResult result = checkAnswers(
+        captions, answer, [&grid](int column, int row) { return grid.at(row * 3 + column); });
+    QCOMPARE(result.errors, wrong.size());
+    QList<int> cells;
+    for (const CellRef& cell : result.wrongCells)
+        cells.append(cell.column * 10 + cell.row);
+    std::sort(cells.begin(), cells.end());
+    QCOMPARE(cells, wrong);
+}
+
+void ExerciseTest::shouldPutTheGroupRightUnderTheGridAndKeepLimits()
+{
+    // Ten variables: the grid scrolls, the window keeps to its limits.
+    TableLayout layout(QSize(4, 20), 16);
+    layout.show(31, 1025, 60, 400);
+    QCOMPARE(layout.groupTop(), TableLayout::GridTop + layout.grid().height());
+    QCOMPARE(layout.client().width(), 31 * 60 + 45);
+    QCOMPARE(layout.maximumOuter(), QSize(31 * 60 + 72, 24 * 1025 + 285));
+    // A small table's limits hold the next showing's start; a pupil's resize
+    // then gives the grid the room and the group follows it.
+    layout.show(3, 5, 35, 150);
+    QCOMPARE(layout.client(), QSize(413, 24 * 5 + 15 + 220));
+    layout.show(7, 17, 75, 230);
+    QVERIFY(layout.outer().width() <= 440);
+    layout.resizeClient(QSize(500, 350));
+    QCOMPARE(layout.gridClient().height(), 350 - 220);
+    QCOMPARE(layout.groupTop(), TableLayout::GridTop + layout.grid().height());
+}
+
+void ExerciseTest::shouldLayOutTheGridForTheExpression()
+{
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B+C*D");
+    QCOMPARE(frmTableCr->lblEval->text(), QStringLiteral("Выражение: A*B+C*D"));
+    QTableWidget* grid = frmTableCr->StringGrid;
+    QCOMPARE(grid->columnCount(), 7);
+    QCOMPARE(grid->rowCount(), 17);
+    QCOMPARE(AnswerColCount, 8);
+    QCOMPARE(AnswerRowCount, 17);
+    QCOMPARE(AnswerCaptions, (strarray{"", "A", "B", "C", "D", "A*B", "C*D", "F"}));
+    for (int c = 0; c < 7; ++c) {
+        QCOMPARE(grid->item(0, c) ? grid->item(0, c)->text() : QString(), QString());
+        QCOMPARE(grid->rowHeight(c), 24);
+    }
+
+    const QFontMetrics metrics(grid->font());
+    int widest = 0;
+    for (const QString& caption : QStringList{"A", "B", "C", "D", "A*B", "C*D", "F"})
+        widest = std::max(widest, metrics.horizontalAdvance(caption));
+    for (int c = 0; c < 7; ++c)
+        QCOMPARE(grid->columnWidth(c), columnWidthFor(widest));
+
+    const QRect group = frmTableCr->GroupOper->geometry();
+    QCOMPARE(group.top(), grid->geometry().bottom() + 1);
+    QCOMPARE(group.left(), 20);
+    QVERIFY(grid->width() <= 7 * grid->columnWidth(0) + 15);
+    QVERIFY(frmTableCr->centralWidget()->rect().contains(group));
+    QCOMPARE(recorder.count(), 0);
+}
+
+void ExerciseTest::shouldOfferEveryCaptionOnceInRandomOrder()
+{
+    const QStringList inColumnOrder = {"A", "B", "C", "D", "A*B", "C*D", "F"};
+    int inOrder = 0;
+    for (int round = 0; round < 4; ++round) {
+        showExercise("A*B+C*D");
+        QStringList offered;
+        for (int i = 0; i < frmTableCr->ListOper->count(); ++i)
+            offered.append(frmTableCr->ListOper->item(i)->text());
+        if (offered == inColumnOrder)
+            ++inOrder;
+        std::sort(offered.begin(), offered.end());
+        QStringList expected = inColumnOrder;
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(offered, expected);
+        frmTableCr->N2Click();
+    }
+    QVERIFY(inOrder < 2);
+
+    // Without any operation the last variable's column is headed F.
+    showExercise("A");
+    QCOMPARE(frmTableCr->StringGrid->columnCount(), 1);
+    QCOMPARE(frmTableCr->ListOper->count(), 1);
+    QCOMPARE(frmTableCr->ListOper->item(0)->text(), QStringLiteral("F"));
+
+    // Nothing the engine can build: an empty grid and nothing to check.
+    frmTableCr->N2Click();
+    showExercise("");
+    QCOMPARE(frmTableCr->StringGrid->columnCount(), 0);
+    QCOMPARE(frmTableCr->ListOper->count(), 0);
+    QVERIFY(!frmTableCr->btnCheck->isEnabled());
+}
+
+void ExerciseTest::shouldRefuseDigitsInTheHeaderAndCaptionsBelowIt()
+{
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B");
+    QTableWidget* grid = frmTableCr->StringGrid;
+    grid->setCurrentCell(0, 1);
+    frmTableCr->btn0Click();
+    frmTableCr->btn1Click();
+    QTest::keyClick(grid, Qt::Key_1);
+    QTest::keyClick(grid, Qt::Key_X);
+    QCOMPARE(recorder.count(), 4);
+    for (const common::BoxRequest& box : recorder.boxes)
+        QCOMPARE(box.text + box.caption, QStringLiteral("Это строка для операцийОшибка"));
+    QVERIFY(!grid->item(0, 1));
+
+    recorder.clear();
+    grid->setCurrentCell(2, 0);
+    frmTableCr->ListOper->setCurrentRow(0);
+    frmTableCr->ListOperClick();
+    QCOMPARE(recorder.last().text + recorder.last().caption,
+             QStringLiteral("Это строка для вычисленийОшибка"));
+    QVERIFY(!grid->item(2, 0));
+
+    // In the header row a clicked item is written and stays in the list.
+    recorder.clear();
+    grid->setCurrentCell(0, 2);
+    QListWidget* list = frmTableCr->ListOper;
+    const QString text = list->item(1)->text();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(grid->item(0, 2)->text(), text);
+    QCOMPARE(list->count(), 3);
+
+    // Below the header the buttons and the keys 0 and 1 write; other keys
+    // change nothing, not even the current cell.
+    grid->setCurrentCell(1, 0);
+    QTest::mouseClick(frmTableCr->btn1, Qt::LeftButton);
+    QTest::mouseClick(frmTableCr->btn0, Qt::LeftButton);
+    QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("0"));
+    grid->setCurrentCell(2, 1);
+    QTest::keyClicks(grid, "12a ");
+    QCOMPARE(grid->item(2, 1)->text(), QStringLiteral("1"));
+    QCOMPARE(grid->currentRow(), 2);
+    QCOMPARE(grid->currentColumn(), 1);
+    QCOMPARE(recorder.count(), 0);
+}
+
+void ExerciseTest::shouldGradeTheCheckedGrid_data()
+{
+    QTest::addColumn<int>("spoiled");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("perfect") << 0 << "Количество ошибок: 0, Оценка: 5";
+    QTest::addRow("one") << 1 << "Количество ошибок: 1, Оценка: 4";
+    QTest::addRow("two") << 2 << "Количество ошибок: 2, Оценка: 4";
+    QTest::addRow("three") << 3 << "Количество ошибок: 3, Оценка: 3";
+    QTest::addRow("four") << 4 << "Количество ошибок: 4, Оценка: 3";
+    QTest::addRow("five") << 5 << "Количество ошибок: 5, Оценка: 2";
+    QTest::addRow("eleven") << 11 << "Количество ошибок: 11, Оценка: 2";
+}
+
+void ExerciseTest::shouldGradeTheCheckedGrid()
+{
+    QFETCH(int, spoiled);
+    QFETCH(QString, text);
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B+C*D");
+
+    fillGrid(frmTableCr, spoiled);
+    QTest::mouseClick(frmTableCr->btnCheck, Qt::LeftButton);
+    QCOMPARE(recorder.last().text, text);
+    QCOMPARE(recorder.last().caption, QStringLiteral("Результат"));
+    QCOMPARE(recorder.last().icon, common::BoxIcon::None);
+    QCOMPARE(recorder.last().buttons, common::BoxButtons::Ok);
+}
+
+void ExerciseTest::shouldKeepFramesUntilTheCellChanges()
+{
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B+C*D");
+    QTableWidget* grid = frmTableCr->StringGrid;
+    fillGrid(frmTableCr, 2); // row 16, columns 0 and 1
+    // A right caption in the wrong column counts there: the values belong to
+    // the column's place, not to the header chosen.
+    grid->item(0, 0)->setText("B");
+    grid->item(0, 1)->setText("A");
+    frmTableCr->btnCheckClick();
+    QCOMPARE(recorder.last().text, QStringLiteral("Количество ошибок: 4, Оценка: 3"));
+    for (const CellRef& cell : {CellRef{0, 0}, CellRef{1, 0}, CellRef{0, 16}, CellRef{1, 16}})
+        QVERIFY(frmTableCr->isMarkedWrong(cell.column, cell.row));
+    QVERIFY(!frmTableCr->isMarkedWrong(2, 16));
+    testsupport::saveScreenshot(frmTableCr, QStringLiteral("exercise-checked"));
+
+    // Scrolled out of view and back, the frame stays; changing the cell ends it.
+    grid->scrollToBottom();
+    grid->scrollToTop();
+    grid->setCurrentCell(16, 0);
+    (AnswerTable[1][16] == 1 ? frmTableCr->btn1 : frmTableCr->btn0)->click();
+    QVERIFY(!frmTableCr->isMarkedWrong(0, 16));
+    QVERIFY(frmTableCr->isMarkedWrong(1, 16));
+
+    grid->scrollToBottom();
+    grid->setCurrentCell(1, 0);
+    const QRect cell = grid->visualRect(grid->model()->index(16, 1));
+    const QImage shown = grid->viewport()->grab().toImage();
+    QVERIFY(shown.rect().contains(cell.center()));
+    QCOMPARE(shown.pixelColor(cell.center().x(), cell.top()), QColor(255, 100, 100));
+
+    frmTableCr->btnCheckClick();
+    QCOMPARE(recorder.last().text, QStringLiteral("Количество ошибок: 3, Оценка: 3"));
+    frmTableCr->N2Click();
+    showExercise("A*B+C*D");
+    QVERIFY(!frmTableCr->isMarkedWrong(1, 16));
+}
+
+void ExerciseTest::shouldForgetThePreviousExpressionAfterGoingBack()
+{
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B+C*D");
+    fillGrid(frmTableCr);
+    frmTableCr->N2Click();
+    QVERIFY(!frmTableCr->isVisible());
+    QVERIFY(frmTable->isVisible());
+
+    showExercise("A+B");
+    QTableWidget* grid = frmTableCr->StringGrid;
+    QCOMPARE(frmTableCr->lblEval->text(), QStringLiteral("Выражение: A+B"));
+    QCOMPARE(grid->columnCount(), 3);
+    QCOMPARE(grid->rowCount(), 5);
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        for (int c = 0; c < grid->columnCount(); ++c)
+            QVERIFY(!grid->item(r, c) || grid->item(r, c)->text().isEmpty());
+    }
+    QCOMPARE(frmTableCr->ListOper->count(), 3);
+    QCOMPARE(AnswerCaptions, (strarray{"", "A", "B", "F"}));
+    frmTableCr->btnCheckClick();
+    QCOMPARE(recorder.last().text, QStringLiteral("Количество ошибок: 15, Оценка: 2"));
+}
+
+void ExerciseTest::shouldEndTheRunWhenTheTableCloses()
+{
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B");
+    frmMain->hide();
+    QVERIFY(frmTableCr->close());
+    QVERIFY(!frmTableCr->isVisible());
+    QVERIFY(!frmMain->isVisible());
+    QCOMPARE(recorder.count(), 0);
+}
+
+void ExerciseTest::shouldScrollTheTheoryPageAndLeaveItOnlyByItsMenu()
+{
+    QVERIFY(!(frmTeor->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
+    frmMain->hide();
+    frmTeor->show();
+    QScrollBar* bar = frmTeor->scrollArea()->verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(frmTeor->Image1->geometry(), QRect(8, 0, 600, 2434));
+    testsupport::saveScreenshot(frmTeor, QStringLiteral("theory-top"));
+
+    bar->setValue(bar->maximum());
+    const QWidget* viewport = frmTeor->scrollArea()->viewport();
+    QCOMPARE(frmTeor->Image1->mapTo(viewport, QPoint(0, 2434)).y(), viewport->height());
+    testsupport::saveScreenshot(frmTeor, QStringLiteral("theory-bottom"));
+
+    frmTeor->N1->trigger(); // "Назад"
+    QVERIFY(!frmTeor->isVisible());
+    QVERIFY(frmMain->isVisible());
+    frmMain->hide();
+    frmTeor->show();
+    frmTeor->N2->trigger(); // "Выход"
+    QVERIFY(!frmTeor->isVisible());
+    QVERIFY(!frmMain->isVisible());
+}
+
+void ExerciseTest::shouldShowTheAuthorsBesideTheMainMenu()
+{
+    QVERIFY(FormInfo->lblinfo->text().isEmpty());
+    FormInfo->show();
+    QVERIFY(frmMain->isVisible());
+    QCOMPARE(FormInfo->pos(), QPoint(106, 142));
+    QCOMPARE(FormInfo->size(), QSize(709, 457));
+    QCOMPARE(FormInfo->lblinfo->text(), TFormInfo::credits());
+    QCOMPARE(FormInfo->lblinfo2->text(), TFormInfo::contactLine());
+    QCOMPARE(FormInfo->lblinfo->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+    QVERIFY(!FormInfo->ImageBack->pixmap().isNull());
+    QCOMPARE(FormInfo->ImageBack->pixmap().height(), 505);
+    testsupport::saveScreenshot(FormInfo, QStringLiteral("authors"));
+
+    QVERIFY(FormInfo->close());
+    QVERIFY(!FormInfo->isVisible());
+    QVERIFY(frmMain->isVisible());
+    FormInfo->show();
+    QCOMPARE(FormInfo->lblinfo->text(), TFormInfo::credits());
+}
+
+void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing()
+{
+    destroyWindows();
+    testsupport::TemporaryCurrentFolder folder;
+    folder.writeFile("authors.jpg", QByteArray("\xff\xd8\xff\xe0 broken"));
+    common::MessageBoxRecorder recorder;
+    createWindows();
+    QVERIFY(frmTeor->Image1->pixmap().isNull());
+    QVERIFY(FormInfo->ImageBack->pixmap().isNull());
+    QCOMPARE(frmTeor->scrollArea()->widget()->height(), 2434);
+    QCOMPARE(recorder.count(), 0);
+}
+
+void ExerciseTest::shouldDecodeOurPicturesAndSurviveBrokenOnes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addRow("menu") << "menu.jpg" << QSize(637, 991);
+    QTest::addRow("theory") << "theory.jpg" << QSize(600, 2434);
+    QTest::addRow("authors") << "authors.jpg" << QSize(1512, 1072);
+}
+
+void ExerciseTest::shouldDecodeOurPicturesAndSurviveBrokenOnes()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFile file(name);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+    const QByteArray data = file.readAll();
+    QString error;
+    const QImage image = common::decodeJpeg(data, &error);
+    QCOMPARE(image.size(), size);
+    QVERIFY(error.isEmpty());
+    QCOMPARE(common::readPictureFile(name).size(), size);
+
+    // Cut short or damaged: a null image with a reason, or a picture of the
+    // right size padded by the decoder, never a crash.
+    for (const qsizetype length :
+         {qsizetype(2), qsizetype(20), qsizetype(300), data.size() / 2, data.size() - 2}) {
+        const QImage cut = common::decodeJpeg(data.left(length), &error);
+        QVERIFY(cut.isNull() ? !error.isEmpty() : cut.size() == size);
+    }
+    QByteArray damaged = data;
+    for (qsizetype i = 200; i < damaged.size(); i += 997)
+        damaged[i] = static_cast<char>(damaged[i] ^ 0x5a);
+    const QImage noisy = common::decodeJpeg(damaged, &error);
+    QVERIFY(noisy.isNull() || noisy.size() == size);
+}
+
+void ExerciseTest::shouldSendTheResultLineAfterAWholeExercise()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    common::MessageBoxRecorder recorder;
+
+    frmMain->findChild<QLineEdit*>("EditIP")->setText("127.0.0.1");
+    frmMain->findChild<QLineEdit*>("EditPort")->setText(QString::number(server.serverPort()));
+    frmMain->findChild<QLineEdit*>("EditName")->setText("Ученик");
+    QTest::mouseClick(frmMain->findChild<QPushButton*>("btnTabl"), Qt::LeftButton);
+    QVERIFY(server.waitForNewConnection(5000));
+    QTcpSocket* peer = server.nextPendingConnection();
+    QTRY_VERIFY(frmTable->ClientSocket->isConnected());
+
+    for (const char* key : {"btnA", "btnDIS", "btnB", "btnCON", "btnC", "btnDIS", "btnD"}) {
+        auto* button = frmTable->findChild<QPushButton*>(key);
+        QVERIFY2(button && button->isEnabled(), key);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A*B+C*D"));
+    QTest::mouseClick(frmTable->btnStart, Qt::LeftButton);
+    QVERIFY(frmTableCr->isVisible());
+    recorder.clear();
+
+    // Headers from the list, values with the buttons, as a pupil does.
+    QTableWidget* grid = frmTableCr->StringGrid;
+    QListWidget* list = frmTableCr->ListOper;
+    for (int i = 1; i <= 7; ++i) {
+        grid->setCurrentCell(0, i - 1);
+        const QString caption = common::fromCp1251(AnswerCaptions[static_cast<size_t>(i)]);
+        QListWidgetItem* item = list->findItems(caption, Qt::MatchExactly).value(0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
+    for (int r = 1; r <= 16; ++r) {
+        for (int i = 1; i <= 7; ++i) {
+            grid->setCurrentCell(r, i - 1);
+            const bool one = AnswerTable[static_cast<size_t>(i)][static_cast<size_t>(r)] == 1;
+            QTest::mouseClick(one ? frmTableCr->btn1 : frmTableCr->btn0, Qt::LeftButton);
+        }
+    }
+
+    // The line leaves only after the pupil has closed the result box.
+    QByteArray beforeClosing = "not asked";
+    recorder.onBox = [&](const common::BoxRequest&) {
+        peer->waitForReadyRead(200);
+        beforeClosing = peer->readAll();
+    };
+    QTest::mouseClick(frmTableCr->btnCheck, Qt::LeftButton);
+    QCOMPARE(recorder.last().text, QStringLiteral("Количество ошибок: 0, Оценка: 5"));
+    QCOMPARE(beforeClosing, QByteArray());
+
+    const QByteArray expected = common::toCp1251(
+        QStringLiteral("Имя: Ученик, Выражение: Выражение: A*B+C*D, Количество ошибок: 0"));
+    QByteArray received;
+    QTRY_VERIFY((received += peer->readAll()).size() >= expected.size());
+    QCOMPARE(received, expected);
+}
+
+int main(int argc, char** argv)
+{
+    common::Application app(argc, argv, QStringLiteral("Veritabula"));
+    ExerciseTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_exercise.moc"

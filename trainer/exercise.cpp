@@ -1,0 +1,153 @@
+#include "exercise.h"
+
+#include "text.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace veritabula {
+
+int gradeFor(int errors)
+{
+    if (errors <= 0)
+        return 5;
+    if (errors <= 2)
+        return 4;
+    if (errors <= 4)
+        return 3;
+    return 2;
+}
+
+QString resultText(int errors)
+{
+    return QStringLiteral("Количество ошибок: %1, Оценка: %2").arg(errors).arg(gradeFor(errors));
+}
+
+void ShuffleStrings(QStringList& items, QRandomGenerator& random)
+{
+    for (qsizetype i = items.size() - 1; i >= 1; --i) {
+        const auto j = static_cast<qsizetype>(random.bounded(static_cast<quint32>(i + 1)));
+        items.swapItemsAt(i, j);
+    }
+}
+
+int columnWidthFor(int captionPixelWidth)
+{
+    // std::nearbyint rounds in the default mode, halves to even.
+    return static_cast<int>(std::nearbyint(captionPixelWidth * 1.8)) + 3;
+}
+
+CheckResult checkAnswers(const strarray& captions, const table& answer,
+                         const std::function<QString(int column, int row)>& cellText)
+{
+    CheckResult result;
+    const auto columns = static_cast<int>(std::min(captions.size(), answer.size()));
+    const auto mark = [&result](int column, int row) {
+        ++result.errors;
+        result.wrongCells.push_back({column, row});
+    };
+    for (int i = 1; i < columns; ++i) {
+        if (cellText(i - 1, 0) != common::fromCp1251(captions[static_cast<size_t>(i)]))
+            mark(i - 1, 0);
+    }
+    const int rows = answer.size() > 1 ? static_cast<int>(answer[1].size()) : 0;
+    for (int r = 1; r < rows; ++r) {
+        for (int i = 1; i < columns; ++i) {
+            const auto& column = answer[static_cast<size_t>(i)];
+            const QString expected = static_cast<size_t>(r) < column.size()
+                                         ? QString::number(column[static_cast<size_t>(r)])
+                                         : QString();
+            if (expected.isEmpty() || cellText(i - 1, r) != expected)
+                mark(i - 1, r);
+        }
+    }
+    return result;
+}
+
+TableLayout::TableLayout(QSize frame, int scrollBar)
+    : frame_(frame), scrollBar_(scrollBar), client_(QSize(OuterWidth, OuterHeight) - frame)
+{
+}
+
+void TableLayout::setMetrics(QSize frame, int scrollBar)
+{
+    frame_ = frame;
+    scrollBar_ = scrollBar;
+}
+
+QSize TableLayout::clientForOuter(QSize outer) const
+{
+    bool horizontal = content_.width() > outer.width();
+    const bool vertical = content_.height() > outer.height() - (horizontal ? scrollBar_ : 0);
+    if (vertical && !horizontal)
+        horizontal = content_.width() > outer.width() - scrollBar_;
+    return {std::max(0, outer.width() - (vertical ? scrollBar_ : 0)),
+            std::max(0, outer.height() - (horizontal ? scrollBar_ : 0))};
+}
+
+QSize TableLayout::gridClient() const
+{
+    return clientForOuter(grid_);
+}
+
+// As on the window system: the scroll bars shown now stay part of the grid's
+// outer size while one side of its client area is set.
+void TableLayout::setGridClientHeight(int height)
+{
+    const int bars = grid_.height() - gridClient().height();
+    grid_.setHeight(std::max(0, height) + bars);
+}
+
+void TableLayout::setGridClientWidth(int width)
+{
+    const int bars = grid_.width() - gridClient().width();
+    grid_.setWidth(std::min(std::max(0, width) + bars, gridWidthLimit_));
+}
+
+void TableLayout::setOuter(QSize outer)
+{
+    outer = outer.boundedTo(maximumOuter_).expandedTo(frame_);
+    client_ = outer - frame_;
+    formResize();
+}
+
+void TableLayout::formResize()
+{
+    setGridClientHeight(client_.height() - GroupHeight - 70);
+    groupTop_ = GridTop + grid_.height();
+    setGridClientWidth(client_.width() - 50);
+}
+
+void TableLayout::resizeClient(QSize client)
+{
+    client_ = client;
+    formResize();
+}
+
+void TableLayout::show(int columns, int gridRows, int columnWidth, int labelRight)
+{
+    const int tableWidth = columnWidth * columns;
+    content_ = QSize(tableWidth, RowHeight * gridRows);
+
+    setOuter({OuterWidth, OuterHeight});
+    gridWidthLimit_ = tableWidth + 15;
+    grid_.setWidth(std::min(grid_.width(), gridWidthLimit_));
+
+    if (gridClient().height() > RowHeight * gridRows + 5)
+        setGridClientHeight(RowHeight * gridRows + 5);
+    if (tableWidth + 5 < gridClient().width())
+        setGridClientWidth(tableWidth + 5);
+
+    groupTop_ = GridTop + gridClient().height() + 20;
+    setOuter({outer().width(), groupTop_ + GroupHeight + 20 + frame_.height()});
+
+    const int m = std::max({labelRight, tableWidth + GridLeft + 5, GroupLeft + GroupWidth});
+    setOuter({m + 20 + frame_.width(), outer().height()});
+
+    maximumOuter_ = QSize(m + 47, RowHeight * gridRows + GridTop + GroupHeight + 95);
+    setOuter(outer());
+}
+
+} // namespace veritabula
