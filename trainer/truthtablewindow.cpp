@@ -254,7 +254,9 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
 
 QSize TfrmTableCr::frameSize() const
 {
-    const QSize decoration = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    // The show step runs while the window is hidden; the window system keeps
+    // the frame it last had (none before the first showing).
+    const QSize decoration = frameGeometry().size() - size();
     return decoration + QSize(0, MainMenu1->sizeHint().height());
 }
 
@@ -286,18 +288,23 @@ void TfrmTableCr::FormShow()
     lblEval->adjustSize();
     lblEval->resize(lblEval->width(), 24);
 
-    strarray captions;
-    strarray2d operations;
+    // The builder always gives a full table: an operand that names no column
+    // just leaves that column at 0, and every variable doubles the rows. So
+    // only an expression the keypad would let through (at most ten variables)
+    // is built; for any other the window shows an empty grid and offers
+    // nothing to check.
     strarray columns;
     table truthTable;
-    ParseExpression(normalised, captions, operations);
-    RemoveDuplicateOperations(captions, operations);
-    BuildTruthTable(normalised, captions, operations, columns, truthTable);
-
-    // An expression the engine could not resolve leaves an empty table; the
-    // window then shows an empty grid and offers nothing to check.
-    const bool resolved =
-        truthTable.size() > 1 && truthTable[1].size() > 1 && columns.size() >= truthTable.size();
+    bool resolved = !CheckExpression(normalised).has_value();
+    if (resolved) {
+        strarray captions;
+        strarray2d operations;
+        ParseExpression(normalised, captions, operations);
+        RemoveDuplicateOperations(captions, operations);
+        BuildTruthTable(normalised, captions, operations, columns, truthTable);
+        resolved = truthTable.size() > 1 && truthTable[1].size() > 1 &&
+                   columns.size() >= truthTable.size();
+    }
     if (!resolved) {
         columns.clear();
         truthTable.clear();

@@ -82,6 +82,8 @@ private slots:
 
     void shouldLayOutTheGridForTheExpression();
     void shouldOfferEveryCaptionOnceInRandomOrder();
+    void shouldBuildOnlyWhatTheKeypadLetsThrough_data();
+    void shouldBuildOnlyWhatTheKeypadLetsThrough();
     void shouldRefuseDigitsInTheHeaderAndCaptionsBelowIt();
     void shouldGradeTheCheckedGrid_data();
     void shouldGradeTheCheckedGrid();
@@ -245,13 +247,34 @@ void ExerciseTest::shouldOfferEveryCaptionOnceInRandomOrder()
     QCOMPARE(frmTableCr->StringGrid->columnCount(), 1);
     QCOMPARE(frmTableCr->ListOper->count(), 1);
     QCOMPARE(frmTableCr->ListOper->item(0)->text(), QStringLiteral("F"));
+}
 
-    // Nothing the engine can build: an empty grid and nothing to check.
+void ExerciseTest::shouldBuildOnlyWhatTheKeypadLetsThrough_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<int>("columns"); // 0: an empty grid, nothing to check
+    QTest::addColumn<int>("rows");
+    QTest::addRow("empty") << "" << 0 << 1;
+    QTest::addRow("an operand that names no column") << "A+1" << 0 << 1;
+    QTest::addRow("an operator without its operand") << "A*" << 0 << 1;
+    QTest::addRow("eleven variables") << "A+B+C+D+E+F+G+H+I+J+K" << 0 << 1;
+    QTest::addRow("ten variables") << "A+B+C+D+E+F+G+H+I+J" << 19 << 1025;
+}
+
+void ExerciseTest::shouldBuildOnlyWhatTheKeypadLetsThrough()
+{
+    QFETCH(QString, expression);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    showExercise("A*B");
     frmTableCr->N2Click();
-    showExercise("");
-    QCOMPARE(frmTableCr->StringGrid->columnCount(), 0);
-    QCOMPARE(frmTableCr->ListOper->count(), 0);
-    QVERIFY(!frmTableCr->btnCheck->isEnabled());
+    showExercise(expression);
+    QCOMPARE(frmTableCr->StringGrid->columnCount(), columns);
+    QCOMPARE(frmTableCr->StringGrid->rowCount(), rows);
+    QCOMPARE(AnswerColCount, columns + 1);
+    QCOMPARE(AnswerRowCount, rows);
+    QCOMPARE(frmTableCr->ListOper->count(), columns);
+    QCOMPARE(frmTableCr->btnCheck->isEnabled(), columns > 0);
 }
 
 void ExerciseTest::shouldRefuseDigitsInTheHeaderAndCaptionsBelowIt()
