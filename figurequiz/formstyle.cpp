@@ -1,5 +1,6 @@
 #include "formstyle.h"
 
+#include "fonts.h"
 #include "units.h"
 
 #include <QApplication>
@@ -11,11 +12,7 @@ namespace figurinex {
 
 QFont formFont(qreal points, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return common::classicPointFont(points, bold);
 }
 
 QLabel* makeFormLabel(QWidget* parent, const char* name, const QString& text, int left, int top,

@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include "fonts.h"
 #include "units.h"
 
 #include <QLabel>
@@ -14,9 +15,7 @@ QLabel* numberLabel(QWidget* parent, const char* name, const QString& number, in
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(common::twipsRect(0, top, 255, 495));
     label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(12);
-    font.setBold(true);
+    QFont font = common::classicPointFont(12, true);
     font.setUnderline(true);
     label->setFont(font);
     return label;

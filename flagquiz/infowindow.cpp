@@ -1,6 +1,7 @@
 #include "infowindow.h"
 
 #include "flags.h"
+#include "fonts.h"
 #include "imagecontrol.h"
 #include "mainwindow.h"
 #include "units.h"
@@ -52,10 +53,7 @@ QLabel* InfoWindow::addTextLabel(const char* name, int left, int top, int width,
     label->setGeometry(twipsRect(left, top, width, height));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(12);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(common::classicPointFont(12, true));
     label->setAutoFillBackground(true);
     QPalette yellow = label->palette();
     yellow.setColor(QPalette::Window, QColor(255, 255, 192));

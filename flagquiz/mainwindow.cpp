@@ -3,6 +3,7 @@
 #include "aboutwindow.h"
 #include "authorswindow.h"
 #include "flags.h"
+#include "fonts.h"
 #include "forumwindow.h"
 #include "helpwindow.h"
 #include "imagecontrol.h"
@@ -34,9 +35,7 @@ QString caption(Test1Variant variant)
 
 QFont sansSerif(double points, bool underline = false)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    font.setBold(true);
+    QFont font = common::classicPointFont(points, true);
     font.setUnderline(underline);
     return font;
 }

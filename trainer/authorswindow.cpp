@@ -1,5 +1,6 @@
 #include "authorswindow.h"
 
+#include "fonts.h"
 #include "pictures.h"
 
 #include <QLabel>
@@ -14,10 +15,7 @@ QLabel* creditLabel(QWidget* parent, const char* name, int left, int top)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(19);
-    label->setFont(font);
+    label->setFont(common::classicFont(19));
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
     QPalette palette = label->palette();
@@ -50,10 +48,7 @@ TFormInfo::TFormInfo()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(common::classicFont(11));
     setFixedSize(709, 457);
     move(106, 142);
 

@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "engine.h"
+#include "fonts.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 #include "program.h"
@@ -34,35 +35,6 @@ namespace {
 
 constexpr int clientWidth = 505;
 constexpr int clientHeight = 407;
-
-QFont sansFont(int pixelSize, bool bold = false)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-// The fallback face is wider than the one the windows were drawn for: a caption
-// that would not fit its box is narrowed, its height kept.
-void fitCaption(QLabel* label)
-{
-    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-    const int visible = std::min(label->width(), label->parentWidget()->width() - label->x());
-    const int room = visible - 4;
-    if (needed <= room)
-        return;
-    // The face that font matching picks for a stretch need not scale evenly:
-    // step down until the caption fits.
-    QFont font = label->font();
-    for (int stretch = 100 * room / needed; stretch >= 50; --stretch) {
-        font.setStretch(stretch);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
-            break;
-    }
-    label->setFont(font);
-}
 
 // The capital of a letter of Windows-1251; every other character stays.
 char16_t upperOf(char16_t c)
@@ -112,7 +84,7 @@ TfrmTable::TfrmTable()
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(sansFont(11));
+    setFont(common::classicFont(11));
     QPalette moneyGreen = palette();
     moneyGreen.setColor(QPalette::Window, QColor(192, 220, 192));
     setPalette(moneyGreen);
@@ -136,7 +108,7 @@ TfrmTable::TfrmTable()
     EditIN->setObjectName(QStringLiteral("EditIN"));
     EditIN->setGeometry(16, 16, 473, 30);
     EditIN->setFrame(false);
-    EditIN->setFont(sansFont(20));
+    EditIN->setFont(common::classicFont(20));
     EditIN->setToolTip(QStringLiteral("Введите выражение"));
     EditIN->setEnabled(false);
 
@@ -166,38 +138,38 @@ TfrmTable::TfrmTable()
     ButtonClear = new QPushButton(QStringLiteral("Очистить"), clientArea);
     ButtonClear->setObjectName(QStringLiteral("ButtonClear"));
     ButtonClear->setGeometry(16, 152, 105, 25);
-    ButtonClear->setFont(sansFont(16, true));
+    ButtonClear->setFont(common::classicFont(16, true));
     ButtonClear->setToolTip(QStringLiteral("Очистка поля ввода"));
 
     btnKeyboard = new QPushButton(QStringLiteral("Активировать ввод с клавиатуры"), clientArea);
     btnKeyboard->setObjectName(QStringLiteral("btnKeyboard"));
     btnKeyboard->setGeometry(128, 152, 363, 25);
-    btnKeyboard->setFont(sansFont(16, true));
+    btnKeyboard->setFont(common::classicFont(16, true));
     btnKeyboard->setToolTip(QStringLiteral("Если совсем не любишь кнопачки"));
 
     lblLast = new QLabel(QStringLiteral("Последние выражения:"), clientArea);
     lblLast->setObjectName(QStringLiteral("lblLast"));
     lblLast->setGeometry(16, 184, 225, 20);
-    lblLast->setFont(sansFont(17));
-    fitCaption(lblLast);
+    lblLast->setFont(common::classicFont(17));
+    common::fitCaption(lblLast);
 
     lblByTeatcher = new QLabel(QStringLiteral("Предложено учителем:"), clientArea);
     lblByTeatcher->setObjectName(QStringLiteral("lblByTeatcher"));
     lblByTeatcher->setGeometry(264, 184, 179, 20);
-    lblByTeatcher->setFont(sansFont(17));
-    fitCaption(lblByTeatcher);
+    lblByTeatcher->setFont(common::classicFont(17));
+    common::fitCaption(lblByTeatcher);
 
     ListBoxLast = new QListWidget(clientArea);
     ListBoxLast->setObjectName(QStringLiteral("ListBoxLast"));
     ListBoxLast->setGeometry(16, 208, 225, 105);
-    ListBoxLast->setFont(sansFont(17));
+    ListBoxLast->setFont(common::classicFont(17));
     ListBoxLast->setUniformItemSizes(true);
 
     MemoTeacher = new QPlainTextEdit(clientArea);
     MemoTeacher->setObjectName(QStringLiteral("MemoTeacher"));
     MemoTeacher->setGeometry(264, 208, 225, 105);
     MemoTeacher->setMaximumSize(225, 105);
-    MemoTeacher->setFont(sansFont(19));
+    MemoTeacher->setFont(common::classicFont(19));
     MemoTeacher->setReadOnly(true);
     MemoTeacher->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     MemoTeacher->viewport()->installEventFilter(this);
@@ -205,7 +177,7 @@ TfrmTable::TfrmTable()
     btnStart = new QPushButton(QStringLiteral("Начать"), clientArea);
     btnStart->setObjectName(QStringLiteral("btnStart"));
     btnStart->setGeometry(16, 328, 473, 57);
-    btnStart->setFont(sansFont(32));
+    btnStart->setFont(common::classicFont(32));
     btnStart->setToolTip(QStringLiteral("Начало теста"));
 
     PopupMenuVar = new QMenu(this);
@@ -259,7 +231,7 @@ QPushButton* TfrmTable::makeKey(const QString& name, const QString& caption, int
     auto* key = new QPushButton(caption, clientArea);
     key->setObjectName(name);
     key->setGeometry(left, top, 75, 25);
-    key->setFont(sansFont(16, true));
+    key->setFont(common::classicFont(16, true));
     key->setProperty("Tag", tag);
     if (!toolTip.isEmpty())
         key->setToolTip(toolTip);

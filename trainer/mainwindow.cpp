@@ -2,6 +2,7 @@
 
 #include "authorswindow.h"
 #include "expressionwindow.h"
+#include "fonts.h"
 #include "ipsettings.h"
 #include "messagebox.h"
 #include "pictures.h"
@@ -29,35 +30,6 @@ namespace {
 constexpr int clientWidth = 297;
 constexpr int clientHeight = 292;
 
-QFont sansFont(int pixelSize, bool bold = false)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-// The fallback face is wider than the one the windows were drawn for: a caption
-// that would not fit its box is narrowed, its height kept.
-void fitCaption(QLabel* label)
-{
-    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-    const int visible = std::min(label->width(), label->parentWidget()->width() - label->x());
-    const int room = visible - 4;
-    if (needed <= room)
-        return;
-    // The face that font matching picks for a stretch need not scale evenly:
-    // step down until the caption fits.
-    QFont font = label->font();
-    for (int stretch = 100 * room / needed; stretch >= 50; --stretch) {
-        font.setStretch(stretch);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
-            break;
-    }
-    label->setFont(font);
-}
-
 const QColor maroon(128, 0, 0);
 
 void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
@@ -77,7 +49,7 @@ QLineEdit* labeledEdit(QWidget* parent, const QString& name, const QString& capt
 
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name + QStringLiteral("Label"));
-    label->setFont(sansFont(13, true));
+    label->setFont(common::classicFont(13, true));
     setTextColor(label, QPalette::WindowText, maroon);
     label->adjustSize();
     label->move(left, top - 3 - label->height());
@@ -93,7 +65,7 @@ TfrmMain::TfrmMain()
     setWindowTitle(QStringLiteral("Главное меню"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(sansFont(11));
+    setFont(common::classicFont(11));
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
@@ -120,9 +92,9 @@ TfrmMain::TfrmMain()
     lblTitle = new QLabel(QStringLiteral("Таблицы истинности"), clientArea);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(5, 8, 293, 32);
-    lblTitle->setFont(sansFont(27, true));
+    lblTitle->setFont(common::classicFont(27, true));
     setTextColor(lblTitle, QPalette::WindowText, maroon);
-    fitCaption(lblTitle);
+    common::fitCaption(lblTitle);
 
     EditIP = labeledEdit(clientArea, QStringLiteral("EditIP"), QStringLiteral("IP адрес сервера:"),
                          24, 80);
@@ -134,14 +106,14 @@ TfrmMain::TfrmMain()
     btnTabl = new QPushButton(QStringLiteral("Заполнение таблицы истинности"), clientArea);
     btnTabl->setObjectName(QStringLiteral("btnTabl"));
     btnTabl->setGeometry(24, 208, 257, 25);
-    btnTabl->setFont(sansFont(13, true));
+    btnTabl->setFont(common::classicFont(13, true));
     setTextColor(btnTabl, QPalette::ButtonText, Qt::black);
     btnTabl->setToolTip(QStringLiteral("Пройдите тест на знание таблиц истинности"));
 
     btnTeor = new QPushButton(QStringLiteral("Теория"), clientArea);
     btnTeor->setObjectName(QStringLiteral("btnTeor"));
     btnTeor->setGeometry(24, 248, 257, 25);
-    btnTeor->setFont(sansFont(13, true));
+    btnTeor->setFont(common::classicFont(13, true));
     setTextColor(btnTeor, QPalette::ButtonText, Qt::white);
     btnTeor->setToolTip(QStringLiteral("Здесь вы можете прочитать теорию"));
 

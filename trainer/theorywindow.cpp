@@ -1,5 +1,6 @@
 #include "theorywindow.h"
 
+#include "fonts.h"
 #include "mainwindow.h"
 #include "pictures.h"
 #include "program.h"
@@ -20,10 +21,7 @@ TfrmTeor::TfrmTeor()
     setWindowTitle(QStringLiteral("Теория"));
     // No title-bar buttons at all: the page is left through its menu only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(common::classicFont(11));
 
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));

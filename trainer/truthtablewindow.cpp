@@ -1,6 +1,7 @@
 #include "truthtablewindow.h"
 
 #include "expressionwindow.h"
+#include "fonts.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 #include "program.h"
@@ -38,15 +39,6 @@ table AnswerTable;
 namespace {
 
 const QColor WrongCellColour(255, 100, 100);
-
-QFont sansFont(int pixelSize, bool bold = false)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 // The grid remembers which cells the last check found wrong and draws their
 // frames itself, so a frame survives scrolling and windows passing over it.
@@ -165,7 +157,7 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(sansFont(11));
+    setFont(common::classicFont(11));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(192, 220, 192));
     setPalette(palette);
@@ -181,14 +173,14 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
 
     lblEval = new QLabel(client_);
     lblEval->setObjectName(QStringLiteral("lblEval"));
-    lblEval->setFont(sansFont(19));
+    lblEval->setFont(common::classicFont(19));
     lblEval->move(20, 15);
     lblEval->resize(0, 24);
 
     auto* grid = new ExerciseGrid(client_);
     StringGrid = grid;
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
-    StringGrid->setFont(sansFont(16, true));
+    StringGrid->setFont(common::classicFont(16, true));
     StringGrid->setGeometry(TableLayout::GridLeft, TableLayout::GridTop, 740, 400);
     StringGrid->setFrameShape(QFrame::NoFrame);
     StringGrid->setColumnCount(4);
@@ -211,7 +203,7 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
 
     GroupOper = new QGroupBox(QStringLiteral("Операции"), client_);
     GroupOper->setObjectName(QStringLiteral("GroupOper"));
-    GroupOper->setFont(sansFont(19));
+    GroupOper->setFont(common::classicFont(19));
     GroupOper->setFlat(true);
     GroupOper->setGeometry(TableLayout::GroupLeft, 450, TableLayout::GroupWidth,
                            TableLayout::GroupHeight);
@@ -223,17 +215,17 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
 
     btn0 = new QPushButton(QStringLiteral("0"), GroupOper);
     btn0->setObjectName(QStringLiteral("btn0"));
-    btn0->setFont(sansFont(21));
+    btn0->setFont(common::classicFont(21));
     btn0->setGeometry(246, 24, 57, 49);
 
     btn1 = new QPushButton(QStringLiteral("1"), GroupOper);
     btn1->setObjectName(QStringLiteral("btn1"));
-    btn1->setFont(sansFont(21));
+    btn1->setFont(common::classicFont(21));
     btn1->setGeometry(308, 24, 57, 49);
 
     btnCheck = new QPushButton(QStringLiteral("Проверить"), GroupOper);
     btnCheck->setObjectName(QStringLiteral("btnCheck"));
-    btnCheck->setFont(sansFont(21));
+    btnCheck->setFont(common::classicFont(21));
     btnCheck->setGeometry(246, 96, 120, 49);
 
     // Tab order: the grid, then the group's check, 0, 1 and the list.

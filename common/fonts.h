@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+class QLabel;
+
+namespace common {
+
+// The windows were drawn with "MS Sans Serif". It is asked for by name, and the
+// font match falls back to a sans face of the same size.
+QFont classicFont(int pixelSize, bool bold = false);
+QFont classicPointFont(qreal points, bool bold = false);
+
+// The fallback face is wider than the one the windows were drawn for: a caption
+// that would not fit its label is narrowed, its height kept.
+void fitCaption(QLabel* label);
+
+} // namespace common
