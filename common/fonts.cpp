@@ -35,17 +35,25 @@ QFont classicPointFont(qreal points, bool bold)
 
 void fitCaption(QLabel* label)
 {
-    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-    const int visible = std::min(label->width(), label->parentWidget()->width() - label->x());
+    const QRect box = label->contentsRect();
+    const int visible = std::min(box.width(), label->parentWidget()->width() - label->x());
     const int room = visible - 4;
-    if (needed <= room)
+    const auto fits = [label, room, box](const QFont& font) {
+        const QFontMetrics metrics(font);
+        if (!label->wordWrap())
+            return metrics.horizontalAdvance(label->text()) <= room;
+        const QRect needed =
+            metrics.boundingRect(QRect(0, 0, room, 1 << 20), Qt::TextWordWrap, label->text());
+        return needed.height() <= box.height();
+    };
+    if (fits(label->font()))
         return;
     // The face that font matching picks for a stretch need not scale evenly:
     // step down until the caption fits.
     QFont font = label->font();
-    for (int stretch = 100 * room / needed; stretch >= 50; --stretch) {
+    for (int stretch = 99; stretch >= 50; --stretch) {
         font.setStretch(stretch);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
+        if (fits(font))
             break;
     }
     label->setFont(font);

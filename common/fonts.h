@@ -12,7 +12,8 @@ QFont classicFont(int pixelSize, bool bold = false);
 QFont classicPointFont(qreal points, bool bold = false);
 
 // The fallback face is wider than the one the windows were drawn for: a caption
-// that would not fit its label is narrowed, its height kept.
+// that would not fit its label (on one line, or in its lines when the label
+// wraps) is narrowed, its height kept.
 void fitCaption(QLabel* label);
 
 } // namespace common

@@ -1,5 +1,7 @@
 #include "aboutwindow.h"
 
+#include "fonts.h"
+
 #include <QLabel>
 
 namespace korventa {
@@ -28,6 +30,8 @@ void Form3::Form_Load()
         "сушей,особенно в период военных действий. Одним из способов передачи информации "
         "служила флажковая азбука. Ведь правы были древние, говоря: 'Кто владеет "
         "информацией, тот владеет миром'"));
+    // The fallback face is wider than the original: keep the whole text inside.
+    common::fitCaption(Label1);
 }
 
 } // namespace korventa

@@ -1,4 +1,5 @@
 #include "application.h"
+#include "fonts.h"
 #include "messagebox.h"
 #include "pictures.h"
 #include "programexit.h"
@@ -8,6 +9,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -32,6 +34,8 @@ private slots:
     void shouldLowerCaseOnlyLettersOfWindows1251_data();
     void shouldLowerCaseOnlyLettersOfWindows1251();
     void shouldConvertTwipsToPixels();
+    void shouldNarrowOnlyCaptionsThatOverflow_data();
+    void shouldNarrowOnlyCaptionsThatOverflow();
     void shouldDecodeJpegAndRefuseBrokenData_data();
     void shouldDecodeJpegAndRefuseBrokenData();
     void shouldLoadBmpAndJpegByBareName();
@@ -84,9 +88,12 @@ void CommonTest::shouldAddAFullStopToAnEscapedError_data()
 {
     QTest::addColumn<QString>("what");
     QTest::addColumn<QString>("shown");
-    QTest::addRow("without stop") << "Ошибка ввода" << "Ошибка ввода.";
-    QTest::addRow("with stop") << "Ошибка ввода." << "Ошибка ввода.";
-    QTest::addRow("empty") << "" << ".";
+    QTest::addRow("without stop") << "Ошибка ввода"
+                                  << "Ошибка ввода.";
+    QTest::addRow("with stop") << "Ошибка ввода."
+                               << "Ошибка ввода.";
+    QTest::addRow("empty") << ""
+                           << ".";
 }
 
 void CommonTest::shouldAddAFullStopToAnEscapedError()
@@ -132,7 +139,7 @@ void CommonTest::shouldConvertWindows1251BothWays()
     const QString text = QStringLiteral("Ёлка ёж Привет ¬ №");
     const QByteArray bytes = common::toCp1251(text);
     QCOMPARE(bytes.size(), text.size());
-    QCOMPARE(static_cast<unsigned char>(bytes[0]), 0xA8); // Ё
+    QCOMPARE(static_cast<unsigned char>(bytes[0]), 0xA8);                // Ё
     QCOMPARE(static_cast<unsigned char>(bytes[bytes.size() - 1]), 0xB9); // №
     QCOMPARE(static_cast<unsigned char>(bytes[bytes.size() - 3]), 0xAC); // ¬
     QCOMPARE(common::fromCp1251(bytes), text);
@@ -144,13 +151,20 @@ void CommonTest::shouldLowerCaseOnlyLettersOfWindows1251_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("lowered");
-    QTest::addRow("latin") << "MoUSE" << "mouse";
-    QTest::addRow("cyrillic") << "КЛАВИАТУРА" << "клавиатура";
-    QTest::addRow("yo") << "ЁЖ" << "ёж";
-    QTest::addRow("ukrainian and serbian") << "ЇІЄҐЎЉЂ" << "їієґўљђ";
-    QTest::addRow("blanks kept") << " Мышь " << " мышь ";
-    QTest::addRow("digits and signs kept") << "A1-Б!" << "a1-б!";
-    QTest::addRow("letters outside windows-1251 kept") << "ÄΩ" << "ÄΩ";
+    QTest::addRow("latin") << "MoUSE"
+                           << "mouse";
+    QTest::addRow("cyrillic") << "КЛАВИАТУРА"
+                              << "клавиатура";
+    QTest::addRow("yo") << "ЁЖ"
+                        << "ёж";
+    QTest::addRow("ukrainian and serbian") << "ЇІЄҐЎЉЂ"
+                                           << "їієґўљђ";
+    QTest::addRow("blanks kept") << " Мышь "
+                                 << " мышь ";
+    QTest::addRow("digits and signs kept") << "A1-Б!"
+                                           << "a1-б!";
+    QTest::addRow("letters outside windows-1251 kept") << "ÄΩ"
+                                                       << "ÄΩ";
 }
 
 void CommonTest::shouldLowerCaseOnlyLettersOfWindows1251()
@@ -167,6 +181,41 @@ void CommonTest::shouldConvertTwipsToPixels()
     QCOMPARE(common::twips(4815), 321);
     QCOMPARE(common::twips(-120), -8);
     QCOMPARE(common::twipsRect(120, 240, 1500, 375), QRect(8, 16, 100, 25));
+}
+
+void CommonTest::shouldNarrowOnlyCaptionsThatOverflow_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("narrowed");
+    const QString longLine = QStringLiteral("Таблицы истинности и флажковая азбука");
+    QTest::addRow("short line") << false << "Порт:" << false;
+    QTest::addRow("long line") << false << longLine << true;
+    QTest::addRow("few wrapped lines") << true << longLine << false;
+    QTest::addRow("too many wrapped lines") << true << (longLine + " ").repeated(3) << true;
+}
+
+void CommonTest::shouldNarrowOnlyCaptionsThatOverflow()
+{
+    QFETCH(bool, wrap);
+    QFETCH(QString, text);
+    QFETCH(bool, narrowed);
+    QWidget parent;
+    parent.resize(400, 300);
+    QLabel label(text, &parent);
+    label.setWordWrap(wrap);
+    label.setFont(common::classicFont(16, true));
+    label.setGeometry(10, 10, 200, 4 * QFontMetrics(label.font()).lineSpacing());
+    common::fitCaption(&label);
+    QCOMPARE(label.font().stretch() != QFont::AnyStretch && label.font().stretch() < 100, narrowed);
+    if (wrap) {
+        const QRect needed =
+            QFontMetrics(label.font())
+                .boundingRect(QRect(0, 0, label.width() - 4, 1 << 20), Qt::TextWordWrap, text);
+        QVERIFY(needed.height() <= label.height());
+    } else {
+        QVERIFY(QFontMetrics(label.font()).horizontalAdvance(text) <= label.width());
+    }
 }
 
 namespace {
