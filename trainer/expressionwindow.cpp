@@ -9,6 +9,7 @@
 #include "teacherlink.h"
 #include "text.h"
 #include "truthtablewindow.h"
+#include "windowlayout.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -96,13 +97,7 @@ TfrmTable::TfrmTable()
     N1->setObjectName(QStringLiteral("N1"));
     N2 = MainMenu1->addAction(QStringLiteral("&Назад"));
     N2->setObjectName(QStringLiteral("N2"));
-    const int menuHeight = MainMenu1->sizeHint().height();
-    MainMenu1->setGeometry(0, 0, clientWidth, menuHeight);
-
-    clientArea = new QWidget(this);
-    clientArea->setObjectName(QStringLiteral("clientArea"));
-    clientArea->setGeometry(0, menuHeight, clientWidth, clientHeight);
-    setFixedSize(clientWidth, menuHeight + clientHeight);
+    clientArea = placeFixedClientArea(this, MainMenu1, clientWidth, clientHeight);
 
     EditIN = new QLineEdit(clientArea);
     EditIN->setObjectName(QStringLiteral("EditIN"));

@@ -9,6 +9,7 @@
 #include "program.h"
 #include "teacherlink.h"
 #include "theorywindow.h"
+#include "windowlayout.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,13 +72,7 @@ TfrmMain::TfrmMain()
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     N1 = MainMenu1->addAction(QStringLiteral("О программе"));
     N1->setObjectName(QStringLiteral("N1"));
-    const int menuHeight = MainMenu1->sizeHint().height();
-    MainMenu1->setGeometry(0, 0, clientWidth, menuHeight);
-
-    clientArea = new QWidget(this);
-    clientArea->setObjectName(QStringLiteral("clientArea"));
-    clientArea->setGeometry(0, menuHeight, clientWidth, clientHeight);
-    setFixedSize(clientWidth, menuHeight + clientHeight);
+    clientArea = placeFixedClientArea(this, MainMenu1, clientWidth, clientHeight);
 
     // The background lies under every other control and shows from its
     // (240, 264) on.
