@@ -15,6 +15,14 @@ case "$kind" in
 esac
 
 echo "build: configuring $dir"
-cmake -S "$root" -B "$dir" -G Ninja "${extra[@]}" >/dev/null
+# CMake's progress lines are kept out of the way; on a failure they are shown
+# with its errors.
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+if ! cmake -S "$root" -B "$dir" -G Ninja "${extra[@]}" >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "build: configuring $dir failed" >&2
+    exit 1
+fi
 echo "build: compiling in $dir"
 cmake --build "$dir" --parallel "$(nproc)"

@@ -1,5 +1,5 @@
 // Draws the truth-table trainer's three pictures and writes them as JPEG files:
-//   trainerpictures <output folder> <theory page source (HTML)> [png folder]
+//   veritabula_pictures <output folder> <theory page source (HTML)> [png folder]
 // With a third argument it also writes PNG copies there, for looking at.
 
 #include <QCoreApplication>
@@ -174,7 +174,7 @@ bool save(const QImage& image, const QString& folder, const QString& name, const
 {
     const QString path = QDir(folder).filePath(name + QStringLiteral(".jpg"));
     if (!image.save(path, "JPEG", 92)) {
-        std::fprintf(stderr, "trainerpictures: cannot write %s\n", qPrintable(path));
+        std::fprintf(stderr, "veritabula_pictures: cannot write %s\n", qPrintable(path));
         return false;
     }
     if (!pngs.isEmpty()) {
@@ -194,12 +194,12 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: trainerpictures <output folder> <theory.html> [png folder]\n");
+        std::fprintf(stderr, "usage: veritabula_pictures <output folder> <theory.html> [png folder]\n");
         return 2;
     }
     QFile source(args.at(2));
     if (!source.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "trainerpictures: cannot read %s: %s\n", qPrintable(args.at(2)),
+        std::fprintf(stderr, "veritabula_pictures: cannot read %s: %s\n", qPrintable(args.at(2)),
                      qPrintable(source.errorString()));
         return 1;
     }
@@ -212,7 +212,7 @@ int main(int argc, char** argv)
     for (int pixels = 20; pixels >= 10 && theory.isNull(); --pixels)
         theory = drawTheory(html, pixels);
     if (theory.isNull()) {
-        std::fprintf(stderr, "trainerpictures: the theory page does not fit %d pixels\n",
+        std::fprintf(stderr, "veritabula_pictures: the theory page does not fit %d pixels\n",
                      TheorySize.height());
         return 1;
     }

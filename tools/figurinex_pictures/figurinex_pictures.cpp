@@ -1,4 +1,4 @@
-// figurepictures <folder> <code table file> <name>...
+// figurinex_pictures <folder> <code table file> <name>...
 // Writes <name>.bmp into <folder> for every name (a single letter gives one
 // figure, a longer name the word in figures), the two portraits zorbo.jpg
 // and lirra.jpg, and the code table as a 24-bit BMP.
@@ -122,7 +122,7 @@ bool save(const QImage& image, const QString& path, const char* format)
 {
     if (image.save(path, format, format[0] == 'j' ? 92 : -1))
         return true;
-    std::fprintf(stderr, "figurepictures: cannot write %s\n", qPrintable(path));
+    std::fprintf(stderr, "figurinex_pictures: cannot write %s\n", qPrintable(path));
     return false;
 }
 
@@ -132,12 +132,12 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: figurepictures <folder> <code table file> <name>...\n");
+        std::fprintf(stderr, "usage: figurinex_pictures <folder> <code table file> <name>...\n");
         return 2;
     }
     const QDir folder(QString::fromUtf8(argv[1]));
     if (!QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "figurepictures: cannot make %s\n", argv[1]);
+        std::fprintf(stderr, "figurinex_pictures: cannot make %s\n", argv[1]);
         return 1;
     }
 
