@@ -20,18 +20,29 @@ BoxAnswer showRealBox(const BoxRequest& request)
     box.setWindowTitle(request.caption);
     box.setText(request.text);
     switch (request.icon) {
-    case BoxIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case BoxIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case BoxIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case BoxIcon::Stop: box.setIcon(QMessageBox::Critical); break;
+    case BoxIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case BoxIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case BoxIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case BoxIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case BoxIcon::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     if (request.buttons == BoxButtons::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
         box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.exec();
-        return box.clickedButton() == static_cast<QAbstractButton*>(yes) ? BoxAnswer::Yes : BoxAnswer::No;
+        return box.clickedButton() == static_cast<QAbstractButton*>(yes) ? BoxAnswer::Yes
+                                                                         : BoxAnswer::No;
     }
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();

@@ -24,8 +24,8 @@ using BoxHandler = std::function<BoxAnswer(const BoxRequest&)>;
 
 // Every modal box of the three programs goes through here. Without a handler
 // of its own a real QMessageBox is shown and its answer returned.
-BoxAnswer showMessageBox(const QString& text, const QString& caption,
-                         BoxIcon icon = BoxIcon::None, BoxButtons buttons = BoxButtons::Ok);
+BoxAnswer showMessageBox(const QString& text, const QString& caption, BoxIcon icon = BoxIcon::None,
+                         BoxButtons buttons = BoxButtons::Ok);
 
 // Replaces the handler and returns the previous one; an empty handler brings
 // back the real boxes.

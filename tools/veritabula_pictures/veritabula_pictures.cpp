@@ -194,7 +194,8 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: veritabula_pictures <output folder> <theory.html> [png folder]\n");
+        std::fprintf(stderr,
+                     "usage: veritabula_pictures <output folder> <theory.html> [png folder]\n");
         return 2;
     }
     QFile source(args.at(2));
