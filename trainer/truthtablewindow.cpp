@@ -7,6 +7,7 @@
 #include "program.h"
 #include "teacherlink.h"
 #include "text.h"
+#include "windowframe.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -246,10 +247,9 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
 
 QSize TfrmTableCr::frameSize() const
 {
-    // The show step runs while the window is hidden; the window system keeps
-    // the frame it last had (none before the first showing).
-    const QSize decoration = frameGeometry().size() - size();
-    return decoration + QSize(0, MainMenu1->sizeHint().height());
+    // Outer size less client area: the window manager's frame and the menu.
+    return QSize(frame_.left() + frame_.right(),
+                 frame_.top() + frame_.bottom() + MainMenu1->sizeHint().height());
 }
 
 void TfrmTableCr::applyLayout()
@@ -326,7 +326,11 @@ void TfrmTableCr::FormShow()
 
     layout_.setMetrics(frameSize(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     const int labelRight = lblEval->x() + lblEval->width();
-    layout_.show(C, R + 1, w, labelRight);
+    // A window wider or taller than the screen would put its menu, its check
+    // button or its title bar out of the pupil's reach.
+    const QSize room = screen() ? screen()->availableGeometry().size()
+                                : QSize(TableLayout::Unlimited, TableLayout::Unlimited);
+    layout_.show(C, R + 1, w, labelRight, room);
     setMaximumSize(layout_.maximumOuter() - frameSize() + QSize(0, MainMenu1->sizeHint().height()));
     resize(layout_.client() + QSize(0, MainMenu1->sizeHint().height()));
     applyLayout();
@@ -349,13 +353,12 @@ void TfrmTableCr::FormShow()
 void TfrmTableCr::setVisible(bool visible)
 {
     // The show step runs before the window system sees the window, so that
-    // the first showing already has the table's size.
+    // every showing, the first included, has the table's size and is centred
+    // with the frame it is about to get.
     if (visible && !isVisible()) {
+        frame_ = common::windowFrame(this);
         FormShow();
-        if (!centred_ && screen()) {
-            move(screen()->availableGeometry().center() - rect().center());
-            centred_ = true;
-        }
+        common::centreOnScreen(this, frame_);
     }
     QMainWindow::setVisible(visible);
 }
