@@ -25,7 +25,6 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -80,17 +79,33 @@ public:
     }
 
 protected:
+    // The white edge first, then the light-red frames over it, so that a
+    // wrong cell on the edge keeps all four sides.
     void paintEvent(QPaintEvent* event) override
     {
         QTableWidget::paintEvent(event);
         if (!checked_)
             return;
         QPainter painter(viewport());
+        painter.setBrush(Qt::NoBrush);
         painter.setPen(Qt::white);
         painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+        painter.setPen(WrongCellColour);
+        const int lastRow = lastVisible(rowAt(viewport()->height() - 1), rowCount());
+        const int lastColumn = lastVisible(columnAt(viewport()->width() - 1), columnCount());
+        for (int row = std::max(0, rowAt(0)); row <= lastRow; ++row) {
+            for (int column = std::max(0, columnAt(0)); column <= lastColumn; ++column) {
+                if (isMarked(column, row))
+                    painter.drawRect(
+                        visualRect(model()->index(row, column)).adjusted(0, 0, -1, -1));
+            }
+        }
     }
 
 private:
+    // rowAt and columnAt give -1 past the last row or column.
+    static int lastVisible(int found, int count) { return found < 0 ? count - 1 : found; }
+
     bool inside(int column, int row) const
     {
         return column >= 0 && row >= 0 && column < columnCount() && row < rowCount() &&
@@ -104,28 +119,6 @@ private:
 
     std::vector<bool> wrong_;
     bool checked_ = false;
-};
-
-class FrameDelegate : public QStyledItemDelegate
-{
-public:
-    FrameDelegate(ExerciseGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::paint(painter, option, index);
-        if (grid_->isMarked(index.column(), index.row())) {
-            painter->save();
-            painter->setPen(WrongCellColour);
-            painter->setBrush(Qt::NoBrush);
-            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
-            painter->restore();
-        }
-    }
-
-private:
-    ExerciseGrid* grid_;
 };
 
 ExerciseGrid* exerciseGrid(QTableWidget* grid)
@@ -199,7 +192,6 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
     StringGrid->setWordWrap(false);
     StringGrid->horizontalScrollBar()->setTracking(true);
     StringGrid->verticalScrollBar()->setTracking(true);
-    StringGrid->setItemDelegate(new FrameDelegate(grid));
     StringGrid->installEventFilter(this);
 
     GroupOper = new QGroupBox(QStringLiteral("Операции"), client_);
@@ -387,7 +379,11 @@ void TfrmTableCr::writeCell(const QString& text)
     const int column = StringGrid->currentColumn();
     if (row < 0 || column < 0)
         return;
-    if (QTableWidgetItem* item = StringGrid->item(row, column))
+    QTableWidgetItem* item = StringGrid->item(row, column);
+    // The same text again is no change: a framed cell keeps its frame.
+    if (text == (item ? item->text() : QString()))
+        return;
+    if (item)
         item->setText(text);
     else
         StringGrid->setItem(row, column, new QTableWidgetItem(text));

@@ -91,6 +91,9 @@ private slots:
     void shouldGradeTheCheckedGrid_data();
     void shouldGradeTheCheckedGrid();
     void shouldKeepFramesUntilTheCellChanges();
+    void shouldKeepAFrameWhileTheCellStaysTheSame_data();
+    void shouldKeepAFrameWhileTheCellStaysTheSame();
+    void shouldDrawTheCellFramesOverTheWhiteEdge();
     void shouldForgetThePreviousExpressionAfterGoingBack();
     void shouldEndTheRunWhenTheTableCloses();
 
@@ -459,6 +462,62 @@ void ExerciseTest::shouldKeepFramesUntilTheCellChanges()
     frmTableCr->N2Click();
     showExercise("A*B+C*D");
     QVERIFY(!frmTableCr->isMarkedWrong(1, 16));
+}
+
+void ExerciseTest::shouldKeepAFrameWhileTheCellStaysTheSame_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("sameAgain");
+    QTest::addRow("the same digit again") << 4 << true;
+    QTest::addRow("the other digit") << 4 << false;
+    QTest::addRow("the same caption again") << 0 << true;
+    QTest::addRow("another caption") << 0 << false;
+}
+
+void ExerciseTest::shouldKeepAFrameWhileTheCellStaysTheSame()
+{
+    QFETCH(int, row);
+    QFETCH(bool, sameAgain);
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B");
+    fillGrid(frmTableCr);
+    QTableWidget* grid = frmTableCr->StringGrid;
+    const QString right = grid->item(row, 0)->text();
+    const QString wrong = row == 0 ? QStringLiteral("B") : right == "1" ? "0" : "1";
+    grid->item(row, 0)->setText(wrong);
+    frmTableCr->btnCheckClick();
+    QVERIFY(frmTableCr->isMarkedWrong(0, row));
+
+    grid->setCurrentCell(row, 0);
+    const QString entered = sameAgain ? wrong : right;
+    if (row == 0) {
+        QListWidget* list = frmTableCr->ListOper;
+        list->setCurrentItem(list->findItems(entered, Qt::MatchExactly).value(0));
+        frmTableCr->ListOperClick();
+    } else {
+        QTest::keyClicks(grid, entered);
+    }
+    QCOMPARE(grid->item(row, 0)->text(), entered);
+    QCOMPARE(frmTableCr->isMarkedWrong(0, row), sameAgain);
+}
+
+void ExerciseTest::shouldDrawTheCellFramesOverTheWhiteEdge()
+{
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B");
+    frmTableCr->btnCheckClick(); // every cell is empty, so every cell is wrong
+    QTableWidget* grid = frmTableCr->StringGrid;
+    const QImage shown = grid->viewport()->grab().toImage();
+    const QColor red(255, 100, 100);
+    // Column 0 keeps its left side and the header row its top side.
+    const QRect header = grid->visualRect(grid->model()->index(0, 1));
+    const QRect value = grid->visualRect(grid->model()->index(2, 0));
+    QCOMPARE(header.top(), 0);
+    QCOMPARE(value.left(), 0);
+    QCOMPARE(shown.pixelColor(header.center().x(), 0), red);
+    QCOMPARE(shown.pixelColor(0, value.center().y()), red);
+    // Past the last column the edge is white.
+    QCOMPARE(shown.pixelColor(shown.width() - 1, value.center().y()), QColor(Qt::white));
 }
 
 void ExerciseTest::shouldForgetThePreviousExpressionAfterGoingBack()
