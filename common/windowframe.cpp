@@ -1,6 +1,7 @@
 #include "windowframe.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
@@ -127,16 +128,37 @@ std::optional<QMargins> requestedFrame(QWidget*)
 
 #endif
 
+// Centres its window when the window is shown for the first time: the show
+// event comes before the window system sees the window, so it is placed with
+// the frame it is about to get.
+class FirstShowing : public QObject
+{
+public:
+    explicit FirstShowing(QWidget* window) : QObject(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            auto* window = static_cast<QWidget*>(watched);
+            centreOnScreen(window, windowFrame(window));
+            window->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 QMargins windowFrame(QWidget* window)
 {
-    if (!window->isVisible()) {
+    // While its show event runs the widget counts as visible, its window not.
+    window->winId();
+    const QWindow* handle = window->windowHandle();
+    if (handle == nullptr || !handle->isVisible()) {
         if (const auto frame = requestedFrame(window))
             return *frame;
     }
-    window->winId();
-    const QWindow* handle = window->windowHandle();
     return handle ? handle->frameMargins() : QMargins();
 }
 
@@ -151,6 +173,11 @@ void centreOnScreen(QWidget* window, const QMargins& frame)
     const QPoint outerTopLeft(area.x() + std::max(0, (area.width() - outer.width()) / 2),
                               area.y() + std::max(0, (area.height() - outer.height()) / 2));
     window->setGeometry(QRect(outerTopLeft + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+void centreWhenFirstShown(QWidget* window)
+{
+    window->installEventFilter(new FirstShowing(window));
 }
 
 } // namespace common

@@ -17,4 +17,8 @@ QMargins windowFrame(QWidget* window);
 // with `frame` around it) is centred in the available area of its screen.
 void centreOnScreen(QWidget* window, const QMargins& frame);
 
+// Centres a top-level window, frame included, when it is first shown; later
+// showings find it where it was left.
+void centreWhenFirstShown(QWidget* window);
+
 } // namespace common
