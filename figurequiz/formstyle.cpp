@@ -4,6 +4,8 @@
 #include "units.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -13,6 +15,17 @@ namespace figurinex {
 QFont formFont(qreal points, bool bold)
 {
     return common::classicPointFont(points, bold);
+}
+
+QFont fontWithinLineHeight(const QFont& font, int height)
+{
+    QFont fitted = font;
+    for (int pixels = QFontInfo(font).pixelSize();
+         pixels > 1 && QFontMetrics(fitted).height() > height; --pixels) {
+        fitted = common::classicFont(pixels - 1, font.bold());
+        fitted.setStretch(font.stretch());
+    }
+    return fitted;
 }
 
 QLabel* makeFormLabel(QWidget* parent, const char* name, const QString& text, int left, int top,

@@ -82,6 +82,9 @@ Form1::Form1()
         narrow.setStretch(QFont::Condensed);
         label->setFont(narrow);
     }
+    // The instruction's box is lower than a line of its face at 18 points:
+    // a size whose descenders (р, у, щ) show within the box.
+    Label1->setFont(fontWithinLineHeight(Label1->font(), Label1->contentsRect().height()));
     setTextColour(Label2, gridBrown());
     setTextColour(Label3, gridBrown());
 
@@ -155,6 +158,8 @@ void Form1::CommandSlovo_Click()
         ++Correct;
     if (step == 0) {
         Text1->setText(QStringLiteral("Узнай свой результат!"));
+        // The text is wider than the field: its beginning shows, not its end.
+        Text1->setCursorPosition(0);
         Text1->setEnabled(false);
     } else {
         Text1->clear();

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libjpeg62-turbo-dev fonts-dejavu-core
     clang libclang-rt-14-dev libbenchmark-dev
+    libxcb1-dev xvfb openbox x11-utils xdotool
 )
 
 missing=()

@@ -126,7 +126,7 @@ void TableLayout::resizeClient(QSize client)
     formResize();
 }
 
-void TableLayout::show(int columns, int gridRows, int columnWidth, int labelRight)
+void TableLayout::show(int columns, int gridRows, int columnWidth, int labelRight, QSize screen)
 {
     const int tableWidth = columnWidth * columns;
     content_ = QSize(tableWidth, RowHeight * gridRows);
@@ -146,7 +146,8 @@ void TableLayout::show(int columns, int gridRows, int columnWidth, int labelRigh
     const int m = std::max({labelRight, tableWidth + GridLeft + 5, GroupLeft + GroupWidth});
     setOuter({m + 20 + frame_.width(), outer().height()});
 
-    maximumOuter_ = QSize(m + 47, RowHeight * gridRows + GridTop + GroupHeight + 95);
+    maximumOuter_ = QSize(m + 47, RowHeight * gridRows + GridTop + GroupHeight + 95)
+                        .boundedTo(screen.expandedTo(frame_));
     setOuter(outer());
 }
 

@@ -74,8 +74,11 @@ public:
 
     // Lays the window out for a grid of `columns` columns of `columnWidth`
     // pixels and `gridRows` rows (header included); `labelRight` is the right
-    // edge of the expression label.
-    void show(int columns, int gridRows, int columnWidth, int labelRight);
+    // edge of the expression label. The window, and its size limits, keep
+    // within `screen`, the outer size the screen has room for: past that the
+    // grid scrolls.
+    void show(int columns, int gridRows, int columnWidth, int labelRight,
+              QSize screen = QSize(Unlimited, Unlimited));
 
     // The window's client area changed size: the grid takes the room left
     // above the group, which sits right under it.

@@ -9,12 +9,12 @@
 #include "teacherlink.h"
 #include "text.h"
 #include "truthtablewindow.h"
+#include "windowframe.h"
 #include "windowlayout.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,7 +23,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTcpSocket>
 #include <QTextDocument>
@@ -216,8 +215,7 @@ TfrmTable::TfrmTable()
     connect(N1, &QAction::triggered, this, &TfrmTable::N1Click);
     connect(N2, &QAction::triggered, this, &TfrmTable::N2Click);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    common::centreWhenFirstShown(this);
 }
 
 QPushButton* TfrmTable::makeKey(const QString& name, const QString& caption, int left, int top,

@@ -9,18 +9,17 @@
 #include "program.h"
 #include "teacherlink.h"
 #include "theorywindow.h"
+#include "windowframe.h"
 #include "windowlayout.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -121,8 +120,7 @@ TfrmMain::TfrmMain()
     connect(btnTeor, &QPushButton::clicked, this, &TfrmMain::btnTeorClick);
     connect(N1, &QAction::triggered, this, &TfrmMain::N1Click);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    common::centreWhenFirstShown(this);
     // The focus chain is a ring: without this the first field created, not the
     // first in tab order, would take the focus when the menu opens.
     btnTabl->setFocus();

@@ -4,12 +4,12 @@
 #include "mainwindow.h"
 #include "pictures.h"
 #include "program.h"
+#include "windowframe.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -57,8 +57,7 @@ TfrmTeor::TfrmTeor()
     connect(N1, &QAction::triggered, this, &TfrmTeor::N1Click);
     connect(N2, &QAction::triggered, this, &TfrmTeor::N2Click);
 
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    common::centreWhenFirstShown(this);
 }
 
 void TfrmTeor::FormCreate()

@@ -7,6 +7,7 @@
 #include "program.h"
 #include "teacherlink.h"
 #include "text.h"
+#include "windowframe.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -24,7 +25,6 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -79,17 +79,33 @@ public:
     }
 
 protected:
+    // The white edge first, then the light-red frames over it, so that a
+    // wrong cell on the edge keeps all four sides.
     void paintEvent(QPaintEvent* event) override
     {
         QTableWidget::paintEvent(event);
         if (!checked_)
             return;
         QPainter painter(viewport());
+        painter.setBrush(Qt::NoBrush);
         painter.setPen(Qt::white);
         painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+        painter.setPen(WrongCellColour);
+        const int lastRow = lastVisible(rowAt(viewport()->height() - 1), rowCount());
+        const int lastColumn = lastVisible(columnAt(viewport()->width() - 1), columnCount());
+        for (int row = std::max(0, rowAt(0)); row <= lastRow; ++row) {
+            for (int column = std::max(0, columnAt(0)); column <= lastColumn; ++column) {
+                if (isMarked(column, row))
+                    painter.drawRect(
+                        visualRect(model()->index(row, column)).adjusted(0, 0, -1, -1));
+            }
+        }
     }
 
 private:
+    // rowAt and columnAt give -1 past the last row or column.
+    static int lastVisible(int found, int count) { return found < 0 ? count - 1 : found; }
+
     bool inside(int column, int row) const
     {
         return column >= 0 && row >= 0 && column < columnCount() && row < rowCount() &&
@@ -103,28 +119,6 @@ private:
 
     std::vector<bool> wrong_;
     bool checked_ = false;
-};
-
-class FrameDelegate : public QStyledItemDelegate
-{
-public:
-    FrameDelegate(ExerciseGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::paint(painter, option, index);
-        if (grid_->isMarked(index.column(), index.row())) {
-            painter->save();
-            painter->setPen(WrongCellColour);
-            painter->setBrush(Qt::NoBrush);
-            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
-            painter->restore();
-        }
-    }
-
-private:
-    ExerciseGrid* grid_;
 };
 
 ExerciseGrid* exerciseGrid(QTableWidget* grid)
@@ -198,7 +192,6 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
     StringGrid->setWordWrap(false);
     StringGrid->horizontalScrollBar()->setTracking(true);
     StringGrid->verticalScrollBar()->setTracking(true);
-    StringGrid->setItemDelegate(new FrameDelegate(grid));
     StringGrid->installEventFilter(this);
 
     GroupOper = new QGroupBox(QStringLiteral("Операции"), client_);
@@ -246,10 +239,9 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
 
 QSize TfrmTableCr::frameSize() const
 {
-    // The show step runs while the window is hidden; the window system keeps
-    // the frame it last had (none before the first showing).
-    const QSize decoration = frameGeometry().size() - size();
-    return decoration + QSize(0, MainMenu1->sizeHint().height());
+    // Outer size less client area: the window manager's frame and the menu.
+    return QSize(frame_.left() + frame_.right(),
+                 frame_.top() + frame_.bottom() + MainMenu1->sizeHint().height());
 }
 
 void TfrmTableCr::applyLayout()
@@ -326,7 +318,11 @@ void TfrmTableCr::FormShow()
 
     layout_.setMetrics(frameSize(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     const int labelRight = lblEval->x() + lblEval->width();
-    layout_.show(C, R + 1, w, labelRight);
+    // A window wider or taller than the screen would put its menu, its check
+    // button or its title bar out of the pupil's reach.
+    const QSize room = screen() ? screen()->availableGeometry().size()
+                                : QSize(TableLayout::Unlimited, TableLayout::Unlimited);
+    layout_.show(C, R + 1, w, labelRight, room);
     setMaximumSize(layout_.maximumOuter() - frameSize() + QSize(0, MainMenu1->sizeHint().height()));
     resize(layout_.client() + QSize(0, MainMenu1->sizeHint().height()));
     applyLayout();
@@ -349,13 +345,12 @@ void TfrmTableCr::FormShow()
 void TfrmTableCr::setVisible(bool visible)
 {
     // The show step runs before the window system sees the window, so that
-    // the first showing already has the table's size.
+    // every showing, the first included, has the table's size and is centred
+    // with the frame it is about to get.
     if (visible && !isVisible()) {
+        frame_ = common::windowFrame(this);
         FormShow();
-        if (!centred_ && screen()) {
-            move(screen()->availableGeometry().center() - rect().center());
-            centred_ = true;
-        }
+        common::centreOnScreen(this, frame_);
     }
     QMainWindow::setVisible(visible);
 }
@@ -384,7 +379,11 @@ void TfrmTableCr::writeCell(const QString& text)
     const int column = StringGrid->currentColumn();
     if (row < 0 || column < 0)
         return;
-    if (QTableWidgetItem* item = StringGrid->item(row, column))
+    QTableWidgetItem* item = StringGrid->item(row, column);
+    // The same text again is no change: a framed cell keeps its frame.
+    if (text == (item ? item->text() : QString()))
+        return;
+    if (item)
         item->setText(text);
     else
         StringGrid->setItem(row, column, new QTableWidgetItem(text));

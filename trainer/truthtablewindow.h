@@ -4,6 +4,7 @@
 #include "exercise.h"
 
 #include <QMainWindow>
+#include <QMargins>
 
 class QAction;
 class QGroupBox;
@@ -68,7 +69,8 @@ private:
 
     QWidget* client_ = nullptr;
     TableLayout layout_;
-    bool centred_ = false;
+    // The window manager's frame: known before each showing sizes the window.
+    QMargins frame_;
     bool forwardingKey_ = false;
 };
 

@@ -74,6 +74,7 @@ class QuizWindowTest : public QObject
 private slots:
     void shouldGiveTheVerdictOfEachBand();
     void shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder();
+    void shouldShowTheWholeInstructionDescendersIncluded();
     void shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress();
     void shouldCountOnlyCheckedAnswersWhenAskedMidRound();
     void shouldShowTheFigurePosesOfEachTick_data();
@@ -130,6 +131,18 @@ void QuizWindowTest::shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder()
     QVERIFY(!form.Timer1->isActive());
 }
 
+void QuizWindowTest::shouldShowTheWholeInstructionDescendersIncluded()
+{
+    PictureFolder folder;
+    Form1 form;
+    const QFontMetrics metrics(form.Label1->font());
+    const QRect box = form.Label1->contentsRect();
+    QVERIFY2(metrics.height() <= box.height(),
+             qPrintable(
+                 QStringLiteral("line %1 px, box %2 px").arg(metrics.height()).arg(box.height())));
+    QVERIFY(metrics.horizontalAdvance(form.Label1->text()) <= box.width());
+}
+
 void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()
 {
     PictureFolder folder;
@@ -148,6 +161,10 @@ void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()
     }
     QCOMPARE(form.Text1->text(), QStringLiteral("Узнай свой результат!"));
     QVERIFY(!form.Text1->isEnabled());
+    // Wider than the field, the text shows from its beginning.
+    form.Text1->grab();
+    const QRect cursor = form.Text1->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QVERIFY(cursor.left() < form.Text1->width() / 4);
     QTest::mouseClick(form.CommandRez, Qt::LeftButton);
     QCOMPARE(form.Label3->text(), QStringLiteral("Молодец!"));
     QCOMPARE(form.Label2->text(), QStringLiteral("Правильных ответов -  10"));

@@ -79,8 +79,11 @@ private slots:
     void shouldCountEveryCellThatDiffersFromTheAnswer_data();
     void shouldCountEveryCellThatDiffersFromTheAnswer();
     void shouldPutTheGroupRightUnderTheGridAndKeepLimits();
+    void shouldKeepTheWindowWithinTheScreen_data();
+    void shouldKeepTheWindowWithinTheScreen();
 
     void shouldLayOutTheGridForTheExpression();
+    void shouldCentreEveryShowingWithinTheScreen();
     void shouldOfferEveryCaptionOnceInRandomOrder();
     void shouldBuildOnlyWhatTheKeypadLetsThrough_data();
     void shouldBuildOnlyWhatTheKeypadLetsThrough();
@@ -88,6 +91,9 @@ private slots:
     void shouldGradeTheCheckedGrid_data();
     void shouldGradeTheCheckedGrid();
     void shouldKeepFramesUntilTheCellChanges();
+    void shouldKeepAFrameWhileTheCellStaysTheSame_data();
+    void shouldKeepAFrameWhileTheCellStaysTheSame();
+    void shouldDrawTheCellFramesOverTheWhiteEdge();
     void shouldForgetThePreviousExpressionAfterGoingBack();
     void shouldEndTheRunWhenTheTableCloses();
 
@@ -192,6 +198,50 @@ void ExerciseTest::shouldPutTheGroupRightUnderTheGridAndKeepLimits()
     QCOMPARE(layout.groupTop(), TableLayout::GridTop + layout.grid().height());
 }
 
+void ExerciseTest::shouldKeepTheWindowWithinTheScreen_data()
+{
+    // Column widths as the widest caption of each table gives them.
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("gridRows");
+    QTest::addColumn<int>("columnWidth");
+    QTest::addColumn<bool>("fits");
+    QTest::addRow("one variable") << 2 << 3 << 35 << true;
+    QTest::addRow("four variables") << 7 << 17 << 75 << true;
+    QTest::addRow("six variables") << 11 << 65 << 171 << false;
+    QTest::addRow("ten variables") << 19 << 1025 << 310 << false;
+}
+
+void ExerciseTest::shouldKeepTheWindowWithinTheScreen()
+{
+    QFETCH(int, columns);
+    QFETCH(int, gridRows);
+    QFETCH(int, columnWidth);
+    QFETCH(bool, fits);
+    const QSize screen(1280, 1024);
+    const QSize frame(2, 43);
+    TableLayout anyScreen(frame, 16);
+    anyScreen.show(columns, gridRows, columnWidth, 300);
+    TableLayout held(frame, 16);
+    held.show(columns, gridRows, columnWidth, 300, screen);
+
+    QCOMPARE(anyScreen.outer().width() <= screen.width(), fits);
+    if (fits) {
+        QCOMPARE(held.outer(), anyScreen.outer());
+        QCOMPARE(held.maximumOuter(), anyScreen.maximumOuter());
+    } else {
+        QCOMPARE(held.outer().width(), screen.width());
+        QVERIFY(held.gridClient().width() < columns * columnWidth);
+    }
+    QVERIFY(QRect(QPoint(0, 0), screen).contains(QRect(QPoint(0, 0), held.outer())));
+    QCOMPARE(held.maximumOuter().boundedTo(screen), held.maximumOuter());
+    // The grid and the whole group, "Проверить" included, lie in the client area.
+    const QRect client(QPoint(0, 0), held.client());
+    QVERIFY(
+        client.contains(QRect(QPoint(TableLayout::GridLeft, TableLayout::GridTop), held.grid())));
+    QVERIFY(client.contains(QRect(TableLayout::GroupLeft, held.groupTop(), TableLayout::GroupWidth,
+                                  TableLayout::GroupHeight)));
+}
+
 void ExerciseTest::shouldLayOutTheGridForTheExpression()
 {
     common::MessageBoxRecorder recorder;
@@ -221,6 +271,29 @@ void ExerciseTest::shouldLayOutTheGridForTheExpression()
     QVERIFY(grid->width() <= 7 * grid->columnWidth(0) + 15);
     QVERIFY(frmTableCr->centralWidget()->rect().contains(group));
     QCOMPARE(recorder.count(), 0);
+}
+
+void ExerciseTest::shouldCentreEveryShowingWithinTheScreen()
+{
+    common::MessageBoxRecorder recorder;
+    const QRect area = frmTableCr->screen()->availableGeometry();
+    QRect first;
+    for (const char* expression : {"A*B*C*D*E*F*G*H*I*J", "A*B", "A*B"}) {
+        showExercise(expression);
+        const QRect outer = frmTableCr->frameGeometry();
+        QVERIFY2(area.contains(outer), expression);
+        QCOMPARE(outer.topLeft(), area.topLeft() + QPoint((area.width() - outer.width()) / 2,
+                                                          (area.height() - outer.height()) / 2));
+        const QRect check(frmTableCr->btnCheck->mapToGlobal(QPoint(0, 0)),
+                          frmTableCr->btnCheck->size());
+        QVERIFY2(area.contains(check), expression);
+        // Shown again for the same table, the window comes back to the same place.
+        if (first.isValid())
+            QCOMPARE(outer, first);
+        else if (QLatin1String(expression) == QLatin1String("A*B"))
+            first = outer;
+        frmTableCr->N2Click();
+    }
 }
 
 void ExerciseTest::shouldOfferEveryCaptionOnceInRandomOrder()
@@ -389,6 +462,62 @@ void ExerciseTest::shouldKeepFramesUntilTheCellChanges()
     frmTableCr->N2Click();
     showExercise("A*B+C*D");
     QVERIFY(!frmTableCr->isMarkedWrong(1, 16));
+}
+
+void ExerciseTest::shouldKeepAFrameWhileTheCellStaysTheSame_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("sameAgain");
+    QTest::addRow("the same digit again") << 4 << true;
+    QTest::addRow("the other digit") << 4 << false;
+    QTest::addRow("the same caption again") << 0 << true;
+    QTest::addRow("another caption") << 0 << false;
+}
+
+void ExerciseTest::shouldKeepAFrameWhileTheCellStaysTheSame()
+{
+    QFETCH(int, row);
+    QFETCH(bool, sameAgain);
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B");
+    fillGrid(frmTableCr);
+    QTableWidget* grid = frmTableCr->StringGrid;
+    const QString right = grid->item(row, 0)->text();
+    const QString wrong = row == 0 ? QStringLiteral("B") : right == "1" ? "0" : "1";
+    grid->item(row, 0)->setText(wrong);
+    frmTableCr->btnCheckClick();
+    QVERIFY(frmTableCr->isMarkedWrong(0, row));
+
+    grid->setCurrentCell(row, 0);
+    const QString entered = sameAgain ? wrong : right;
+    if (row == 0) {
+        QListWidget* list = frmTableCr->ListOper;
+        list->setCurrentItem(list->findItems(entered, Qt::MatchExactly).value(0));
+        frmTableCr->ListOperClick();
+    } else {
+        QTest::keyClicks(grid, entered);
+    }
+    QCOMPARE(grid->item(row, 0)->text(), entered);
+    QCOMPARE(frmTableCr->isMarkedWrong(0, row), sameAgain);
+}
+
+void ExerciseTest::shouldDrawTheCellFramesOverTheWhiteEdge()
+{
+    common::MessageBoxRecorder recorder;
+    showExercise("A*B");
+    frmTableCr->btnCheckClick(); // every cell is empty, so every cell is wrong
+    QTableWidget* grid = frmTableCr->StringGrid;
+    const QImage shown = grid->viewport()->grab().toImage();
+    const QColor red(255, 100, 100);
+    // Column 0 keeps its left side and the header row its top side.
+    const QRect header = grid->visualRect(grid->model()->index(0, 1));
+    const QRect value = grid->visualRect(grid->model()->index(2, 0));
+    QCOMPARE(header.top(), 0);
+    QCOMPARE(value.left(), 0);
+    QCOMPARE(shown.pixelColor(header.center().x(), 0), red);
+    QCOMPARE(shown.pixelColor(0, value.center().y()), red);
+    // Past the last column the edge is white.
+    QCOMPARE(shown.pixelColor(shown.width() - 1, value.center().y()), QColor(Qt::white));
 }
 
 void ExerciseTest::shouldForgetThePreviousExpressionAfterGoingBack()
