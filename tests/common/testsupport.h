@@ -3,6 +3,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 class QWidget;
 
 namespace testsupport {
@@ -24,6 +29,36 @@ public:
 private:
     QTemporaryDir dir_;
     QString previous_;
+};
+
+// A named pipe made at `path` for as long as it lives, with a watcher at its
+// other end: code that opens the pipe and waits there for a partner is let go
+// after `patience`, so that a test of it ends instead of hanging, and
+// `touched()` tells whether anyone opened the pipe to read or write in it.
+class FifoPeer
+{
+public:
+    explicit FifoPeer(const QString& path, int patienceMs = 1500);
+    ~FifoPeer();
+    FifoPeer(const FifoPeer&) = delete;
+    FifoPeer& operator=(const FifoPeer&) = delete;
+
+    bool made() const { return made_; }
+    // Ends the watch at once and tells whether the pipe was opened.
+    bool touched();
+
+private:
+    void watch(int patienceMs);
+    void look(int waitForWriterMs);
+
+    QByteArray path_;
+    bool made_ = false;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool finish_ = false;
+    std::atomic<bool> reader_{false};
+    std::atomic<bool> writer_{false};
+    std::thread thread_;
 };
 
 // With SCREENSHOT_DIR set, writes a PNG of the window there.

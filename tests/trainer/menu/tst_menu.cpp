@@ -163,31 +163,74 @@ void MenuTest::shouldReadIpSettingsLines()
 
 void MenuTest::shouldFillFieldsFromSettingsFile_data()
 {
-    QTest::addColumn<int>("kind"); // 0 no file, 1 a file, 2 a folder in its place
+    // What lies under the name IP.ini, and what the box, if any, says why.
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("port");
-    QTest::addColumn<int>("boxes");
-    QTest::addRow("no file") << 0 << "" << 0;
-    QTest::addRow("file") << 1 << "49003" << 0;
-    QTest::addRow("unreadable") << 2 << "" << 1;
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("no file") << "none"
+                             << "" << QString();
+    QTest::addRow("file") << "file"
+                          << "49003" << QString();
+    QTest::addRow("file at the size bound") << "bound"
+                                            << "49003" << QString();
+    QTest::addRow("folder") << "folder"
+                            << ""
+                            << "папка";
+    QTest::addRow("named pipe") << "fifo"
+                                << ""
+                                << "канал";
+    QTest::addRow("link to an endless device") << "zero"
+                                               << ""
+                                               << "устройство";
+    QTest::addRow("file over the size bound") << "huge"
+                                              << ""
+                                              << "слишком большой";
+    QTest::addRow("link that leads nowhere") << "dangling"
+                                             << ""
+                                             << "ссылка";
+    QTest::addRow("links in a loop") << "loop"
+                                     << ""
+                                     << "кольцо";
 }
 
 void MenuTest::shouldFillFieldsFromSettingsFile()
 {
-    QFETCH(int, kind);
-    const QByteArray file("ip=127.0.0.1\r\nport=49003\r\n");
-    if (kind == 1)
-        folder_->writeFile(QStringLiteral("IP.ini"), file);
-    if (kind == 2)
-        QVERIFY(QDir(folder_->path()).mkdir(QStringLiteral("IP.ini")));
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString name = QStringLiteral("IP.ini");
+    const QString path = folder_->filePath(name);
+    QByteArray file("ip=127.0.0.1\r\nport=49003\r\n");
+    std::unique_ptr<testsupport::FifoPeer> fifo;
+    if (kind == "file") {
+        folder_->writeFile(name, file);
+    } else if (kind == "bound" || kind == "huge") {
+        file.append(QByteArray(MaxIpSettingsBytes - file.size(), ' '));
+        folder_->writeFile(name, kind == "bound" ? file : file + " ");
+    } else if (kind == "folder") {
+        QVERIFY(QDir(folder_->path()).mkdir(name));
+    } else if (kind == "fifo") {
+        fifo = std::make_unique<testsupport::FifoPeer>(path);
+        QVERIFY(fifo->made());
+    } else if (kind == "zero") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (kind == "dangling") {
+        QVERIFY(QFile::link(folder_->filePath(QStringLiteral("gone.ini")), path));
+    } else if (kind == "loop") {
+        QVERIFY(QFile::link(folder_->filePath(QStringLiteral("other.ini")), path));
+        QVERIFY(QFile::link(path, folder_->filePath(QStringLiteral("other.ini"))));
+    }
     createWindows();
 
     QTEST(frmMain->EditPort->text(), "port");
-    QCOMPARE(frmMain->EditIP->text().isEmpty(), kind != 1);
-    QTEST(boxes_->count(), "boxes");
-    if (kind == 2) {
+    QCOMPARE(frmMain->EditIP->text().isEmpty(), frmMain->EditPort->text().isEmpty());
+    if (fifo)
+        QVERIFY2(!fifo->touched(), "the named pipe was opened");
+    QCOMPARE(boxes_->count(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty()) {
         QCOMPARE(boxes_->last().caption, QStringLiteral("Veritabula"));
         QCOMPARE(boxes_->last().icon, common::BoxIcon::Stop);
-        QVERIFY(boxes_->last().text.contains(QStringLiteral("IP.ini")));
+        QVERIFY2(boxes_->last().text.contains(name) && boxes_->last().text.contains(reason),
+                 qPrintable(boxes_->last().text));
     }
     QVERIFY(frmMain->isVisible() && !frmTable->isVisible() && !frmTeor->isVisible());
 }
