@@ -1,7 +1,10 @@
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QImageWriter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -66,13 +69,17 @@ bool FifoPeer::touched()
 
 void FifoPeer::watch(int patienceMs)
 {
+    const auto patience = std::chrono::milliseconds(patienceMs);
     std::unique_lock<std::mutex> lock(mutex_);
-    const bool finished =
-        wake_.wait_for(lock, std::chrono::milliseconds(patienceMs), [this] { return finish_; });
+    // Each time its patience runs out, the code under test may hang in the
+    // pipe: give it a partner, and a writer time to write.
+    while (!wake_.wait_for(lock, patience, [this] { return finish_; })) {
+        lock.unlock();
+        look(1000);
+        lock.lock();
+    }
     lock.unlock();
-    // Still running after its patience, the code under test may hang in the
-    // pipe: give it a partner and give a writer time to write.
-    look(finished ? 0 : 1000);
+    look(0);
 }
 
 void FifoPeer::look(int waitForWriterMs)
@@ -99,6 +106,38 @@ void FifoPeer::look(int waitForWriterMs)
             writer_ = true;
     } while (!writer_ && std::chrono::steady_clock::now() < until);
     ::close(readEnd);
+}
+
+QByteArray jpegBytes(const QImage& image, bool progressive)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(95);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
+
+QByteArray withJpegSize(QByteArray jpeg, int width, int height, bool fullColour)
+{
+    // The frame header: FF C0 (baseline) or FF C2 (progressive), length,
+    // precision, height, width, components, then id, sampling, table each.
+    for (qsizetype at = 2; at + 9 < jpeg.size(); ++at) {
+        const auto marker = static_cast<unsigned char>(jpeg[at + 1]);
+        if (static_cast<unsigned char>(jpeg[at]) != 0xFF || (marker != 0xC0 && marker != 0xC2))
+            continue;
+        jpeg[at + 5] = static_cast<char>(height >> 8);
+        jpeg[at + 6] = static_cast<char>(height & 0xFF);
+        jpeg[at + 7] = static_cast<char>(width >> 8);
+        jpeg[at + 8] = static_cast<char>(width & 0xFF);
+        const int components = static_cast<unsigned char>(jpeg[at + 9]);
+        for (int c = 0; fullColour && c < components; ++c)
+            jpeg[at + 11 + 3 * c] = 0x11;
+        break;
+    }
+    return jpeg;
 }
 
 void saveScreenshot(QWidget* window, const QString& name)

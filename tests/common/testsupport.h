@@ -8,6 +8,7 @@
 #include <mutex>
 #include <thread>
 
+class QImage;
 class QWidget;
 
 namespace testsupport {
@@ -60,6 +61,14 @@ private:
     std::atomic<bool> writer_{false};
     std::thread thread_;
 };
+
+// A JPEG of `image`, progressive if asked.
+QByteArray jpegBytes(const QImage& image, bool progressive = false);
+
+// The JPEG `jpeg` with the size in its frame header replaced: the data
+// still hold the small picture only. `fullColour` makes every component
+// full size (no subsampling), which is what costs a progressive decoder most.
+QByteArray withJpegSize(QByteArray jpeg, int width, int height, bool fullColour = false);
 
 // With SCREENSHOT_DIR set, writes a PNG of the window there.
 void saveScreenshot(QWidget* window, const QString& name);
