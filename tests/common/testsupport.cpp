@@ -108,6 +108,27 @@ void FifoPeer::look(int waitForWriterMs)
     ::close(readEnd);
 }
 
+bool placeNonFile(const QString& path, const QString& kind, std::unique_ptr<FifoPeer>* fifo)
+{
+    if (kind == QLatin1String("folder"))
+        return QDir().mkdir(path);
+    if (kind == QLatin1String("fifo")) {
+        *fifo = std::make_unique<FifoPeer>(path);
+        return (*fifo)->made();
+    }
+    if (kind == QLatin1String("zero"))
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    if (kind == QLatin1String("device"))
+        return QFile::link(QStringLiteral("/dev/null"), path);
+    if (kind == QLatin1String("dangling"))
+        return QFile::link(path + QStringLiteral(".gone"), path);
+    if (kind == QLatin1String("loop")) {
+        const QString other = path + QStringLiteral(".link");
+        return QFile::link(other, path) && QFile::link(path, other);
+    }
+    return false;
+}
+
 QByteArray jpegBytes(const QImage& image, bool progressive)
 {
     QByteArray bytes;

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -61,6 +62,13 @@ private:
     std::atomic<bool> writer_{false};
     std::thread thread_;
 };
+
+// Lays at `path`, in place of a plain file, what `kind` names: "folder";
+// "fifo", a named pipe watched by the FifoPeer put into `fifo`; "zero" and
+// "device", links to the endless /dev/zero and to /dev/null; "dangling", a
+// link to nothing; "loop", a link to `path` + ".link", which links back.
+// True when it could.
+bool placeNonFile(const QString& path, const QString& kind, std::unique_ptr<FifoPeer>* fifo);
 
 // A JPEG of `image`, progressive if asked.
 QByteArray jpegBytes(const QImage& image, bool progressive = false);

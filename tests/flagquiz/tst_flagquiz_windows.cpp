@@ -474,14 +474,10 @@ void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten_da
     QTest::addColumn<QString>("blocker");
     QTest::addColumn<QString>("reason");
     // Root writes through permissions: a folder stops any user.
-    QTest::addRow("folder") << "folder"
-                            << "папка";
-    QTest::addRow("named pipe") << "fifo"
-                                << "канал";
-    QTest::addRow("link to a device") << "device"
-                                      << "устройство";
-    QTest::addRow("links in a loop") << "loop"
-                                     << "кольцо";
+    QTest::addRow("folder") << u"folder"_s << u"папка"_s;
+    QTest::addRow("named pipe") << u"fifo"_s << u"канал"_s;
+    QTest::addRow("link to a device") << u"device"_s << u"устройство"_s;
+    QTest::addRow("links in a loop") << u"loop"_s << u"кольцо"_s;
 }
 
 void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten()
@@ -495,19 +491,9 @@ void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten()
     forum->as_Click();
 
     const QString path = folder_->filePath(u"FORUM.txt"_s);
-    const QString other = folder_->filePath(u"other.txt"_s);
     QVERIFY(QFile::rename(path, folder_->filePath(u"kept.txt"_s)));
     std::unique_ptr<testsupport::FifoPeer> fifo;
-    if (blocker == "folder") {
-        QVERIFY(QDir(folder_->path()).mkdir(u"FORUM.txt"_s));
-    } else if (blocker == "fifo") {
-        fifo = std::make_unique<testsupport::FifoPeer>(path);
-        QVERIFY(fifo->made());
-    } else if (blocker == "device") {
-        QVERIFY(QFile::link(u"/dev/null"_s, path));
-    } else if (blocker == "loop") {
-        QVERIFY(QFile::link(other, path) && QFile::link(path, other));
-    }
+    QVERIFY(testsupport::placeNonFile(path, blocker, &fifo));
 
     forum->Text1->setPlainText(u"не потеряй меня"_s);
     forum->as_Click();
@@ -524,7 +510,7 @@ void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten()
 
     // Once the way is clear again the same text goes in after the earlier record.
     fifo.reset();
-    QFile::remove(other);
+    QFile::remove(path + u".link"_s);
     QVERIFY(QFile::remove(path) || QDir(folder_->path()).rmdir(u"FORUM.txt"_s));
     QVERIFY(QFile::rename(folder_->filePath(u"kept.txt"_s), path));
     forum->as_Click();

@@ -167,30 +167,18 @@ void MenuTest::shouldFillFieldsFromSettingsFile_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("reason");
-    QTest::addRow("no file") << "none"
-                             << "" << QString();
-    QTest::addRow("file") << "file"
-                          << "49003" << QString();
-    QTest::addRow("file at the size bound") << "bound"
-                                            << "49003" << QString();
-    QTest::addRow("folder") << "folder"
-                            << ""
-                            << "папка";
-    QTest::addRow("named pipe") << "fifo"
-                                << ""
-                                << "канал";
-    QTest::addRow("link to an endless device") << "zero"
-                                               << ""
-                                               << "устройство";
-    QTest::addRow("file over the size bound") << "huge"
-                                              << ""
-                                              << "слишком большой";
-    QTest::addRow("link that leads nowhere") << "dangling"
-                                             << ""
-                                             << "ссылка";
-    QTest::addRow("links in a loop") << "loop"
-                                     << ""
-                                     << "кольцо";
+    const auto row = [](const char* name, const char* kind, const char* port, const char* reason) {
+        QTest::addRow("%s", name) << QString(kind) << QString(port) << QString(reason);
+    };
+    row("no file", "none", "", "");
+    row("file", "file", "49003", "");
+    row("file at the size bound", "bound", "49003", "");
+    row("folder", "folder", "", "папка");
+    row("named pipe", "fifo", "", "канал");
+    row("link to an endless device", "zero", "", "устройство");
+    row("file over the size bound", "huge", "", "слишком большой");
+    row("link that leads nowhere", "dangling", "", "ссылка");
+    row("links in a loop", "loop", "", "кольцо");
 }
 
 void MenuTest::shouldFillFieldsFromSettingsFile()
@@ -206,18 +194,8 @@ void MenuTest::shouldFillFieldsFromSettingsFile()
     } else if (kind == "bound" || kind == "huge") {
         file.append(QByteArray(MaxIpSettingsBytes - file.size(), ' '));
         folder_->writeFile(name, kind == "bound" ? file : file + " ");
-    } else if (kind == "folder") {
-        QVERIFY(QDir(folder_->path()).mkdir(name));
-    } else if (kind == "fifo") {
-        fifo = std::make_unique<testsupport::FifoPeer>(path);
-        QVERIFY(fifo->made());
-    } else if (kind == "zero") {
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    } else if (kind == "dangling") {
-        QVERIFY(QFile::link(folder_->filePath(QStringLiteral("gone.ini")), path));
-    } else if (kind == "loop") {
-        QVERIFY(QFile::link(folder_->filePath(QStringLiteral("other.ini")), path));
-        QVERIFY(QFile::link(path, folder_->filePath(QStringLiteral("other.ini"))));
+    } else if (kind != "none") {
+        QVERIFY(testsupport::placeNonFile(path, kind, &fifo));
     }
     createWindows();
 
