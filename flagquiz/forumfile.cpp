@@ -1,8 +1,10 @@
 #include "forumfile.h"
 
+#include "files.h"
 #include "text.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,39 +15,32 @@ namespace korventa {
 
 namespace {
 
-QString reasonOf(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("нет права записи в этот файл или в его папку");
-    case EISDIR:
-        return QStringLiteral("под этим именем в папке лежит не файл, а папка");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("папка не найдена");
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("на диске нет места");
-    case EROFS:
-        return QStringLiteral("диск открыт только для чтения");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("открыто слишком много файлов");
-    case EFBIG:
-        return QStringLiteral("файл стал слишком большим");
-    case EIO:
-        return QStringLiteral("ошибка чтения или записи диска");
-    default:
-        return QStringLiteral("ошибка записи (код %1)").arg(error);
-    }
-}
-
 bool fail(QString* reason, int error)
 {
     if (reason)
-        *reason = reasonOf(error);
+        *reason = common::fileErrorReason(error, common::FileAccess::Write);
     return false;
+}
+
+bool failNotAFile(QString* reason, mode_t mode)
+{
+    if (reason)
+        *reason = common::notAFileReason(mode);
+    return false;
+}
+
+// A new file is found again after a power cut only once its folder is on the
+// disk too. A folder that cannot be opened cannot be synced; the record is on
+// the disk all the same.
+int syncFolderOf(const QString& path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    const int error = ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS ? errno : 0;
+    ::close(fd);
+    return error;
 }
 
 } // namespace
@@ -70,7 +65,23 @@ bool appendForumRecord(const QString& path, const QString& text, QString* reason
     const QByteArray record = forumRecord(text);
     const QByteArray name = QFile::encodeName(path);
 
-    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    // Opening a named pipe for writing waits for a reader, and opening a
+    // device may do anything: only a plain file, or none yet, is opened.
+    struct stat found
+    {
+    };
+    bool created = false;
+    if (::stat(name.constData(), &found) == 0) {
+        if (!S_ISREG(found.st_mode))
+            return failNotAFile(reason, found.st_mode);
+    } else if (errno == ENOENT) {
+        created = true;
+    } else {
+        return fail(reason, errno);
+    }
+    // Without waiting, in case the name was replaced since the look above.
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0)
         return fail(reason, errno);
     struct stat before
@@ -80,6 +91,10 @@ bool appendForumRecord(const QString& path, const QString& text, QString* reason
         const int error = errno;
         ::close(fd);
         return fail(reason, error);
+    }
+    if (!S_ISREG(before.st_mode)) {
+        ::close(fd);
+        return failNotAFile(reason, before.st_mode);
     }
 
     qsizetype written = 0;
@@ -101,6 +116,8 @@ bool appendForumRecord(const QString& path, const QString& text, QString* reason
     }
     if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         error = errno;
+    if (error == 0 && created)
+        error = syncFolderOf(path);
     // A record that did not go in whole is taken out again, so that every
     // earlier record stays readable and the file never ends in half a record.
     if (error != 0 && written > 0) {

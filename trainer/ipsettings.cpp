@@ -1,8 +1,8 @@
 #include "ipsettings.h"
 
+#include "files.h"
 #include "text.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace veritabula {
@@ -27,45 +27,17 @@ IpSettings parseIpSettings(const QByteArray& bytes)
     return IpSettings{common::fromCp1251(address), common::fromCp1251(port)};
 }
 
-namespace {
-
-QString readFailure(const QString& path, QFileDevice::FileError error)
-{
-    QString reason;
-    switch (error) {
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("нет прав на чтение");
-        break;
-    case QFileDevice::ReadError:
-        reason = QStringLiteral("ошибка чтения");
-        break;
-    default:
-        reason = QFileInfo(path).isDir() ? QStringLiteral("это папка, а не файл")
-                                         : QStringLiteral("файл не открывается");
-        break;
-    }
-    return QStringLiteral("Не удалось прочитать файл настроек %1: %2.")
-        .arg(QFileInfo(path).fileName(), reason);
-}
-
-} // namespace
-
 IpSettingsResult readIpSettings(const QString& path)
 {
     IpSettingsResult result;
-    if (!QFileInfo::exists(path))
+    common::RegularFile file(path);
+    if (file.status() == common::RegularFile::Status::Missing)
         return result;
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || QFileInfo(path).isDir()) {
+    QByteArray bytes;
+    if (!file.readAll(MaxIpSettingsBytes, &bytes)) {
         result.status = IpSettingsStatus::Unreadable;
-        result.error = readFailure(path, file.error());
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = IpSettingsStatus::Unreadable;
-        result.error = readFailure(path, file.error());
+        result.error = QStringLiteral("Не удалось прочитать файл настроек %1: %2.")
+                           .arg(QFileInfo(path).fileName(), file.reason());
         return result;
     }
     result.status = IpSettingsStatus::Read;

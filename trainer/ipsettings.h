@@ -28,7 +28,12 @@ struct IpSettingsResult
     QString error;       // in Russian, for the box, when status is Unreadable
 };
 
+// No real settings file comes near this; a longer one is refused whole.
+constexpr qint64 MaxIpSettingsBytes = 1024 * 1024;
+
 // Reads the settings file at `path` (IP.ini in the current folder by default).
+// Only a plain file is read; anything else under the name, a link that leads
+// nowhere or a file over the bound is unreadable.
 IpSettingsResult readIpSettings(const QString& path = QStringLiteral("IP.ini"));
 
 } // namespace veritabula

@@ -3,6 +3,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+class QImage;
 class QWidget;
 
 namespace testsupport {
@@ -25,6 +32,51 @@ private:
     QTemporaryDir dir_;
     QString previous_;
 };
+
+// A named pipe made at `path` for as long as it lives, with a watcher at its
+// other end: code that opens the pipe and waits there for a partner is let go
+// after `patience`, so that a test of it ends instead of hanging, and
+// `touched()` tells whether anyone opened the pipe to read or write in it.
+class FifoPeer
+{
+public:
+    explicit FifoPeer(const QString& path, int patienceMs = 1500);
+    ~FifoPeer();
+    FifoPeer(const FifoPeer&) = delete;
+    FifoPeer& operator=(const FifoPeer&) = delete;
+
+    bool made() const { return made_; }
+    // Ends the watch at once and tells whether the pipe was opened.
+    bool touched();
+
+private:
+    void watch(int patienceMs);
+    void look(int waitForWriterMs);
+
+    QByteArray path_;
+    bool made_ = false;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool finish_ = false;
+    std::atomic<bool> reader_{false};
+    std::atomic<bool> writer_{false};
+    std::thread thread_;
+};
+
+// Lays at `path`, in place of a plain file, what `kind` names: "folder";
+// "fifo", a named pipe watched by the FifoPeer put into `fifo`; "zero" and
+// "device", links to the endless /dev/zero and to /dev/null; "dangling", a
+// link to nothing; "loop", a link to `path` + ".link", which links back.
+// True when it could.
+bool placeNonFile(const QString& path, const QString& kind, std::unique_ptr<FifoPeer>* fifo);
+
+// A JPEG of `image`, progressive if asked.
+QByteArray jpegBytes(const QImage& image, bool progressive = false);
+
+// The JPEG `jpeg` with the size in its frame header replaced: the data
+// still hold the small picture only. `fullColour` makes every component
+// full size (no subsampling), which is what costs a progressive decoder most.
+QByteArray withJpegSize(QByteArray jpeg, int width, int height, bool fullColour = false);
 
 // With SCREENSHOT_DIR set, writes a PNG of the window there.
 void saveScreenshot(QWidget* window, const QString& name);

@@ -236,32 +236,75 @@ void QuizWindowTest::shouldShowAPictureReplacedOnDiskAtTheNextTick()
     QCOMPARE(form.Image2->pixmap().toImage().pixelColor(0, 0), QColor(0, 160, 0));
 }
 
+namespace {
+
+void failureRow(const char* name, const QString& file, const QString& damage, const QString& reason,
+                int presses, int ticks, const QString& unread = QString())
+{
+    QTest::addRow("%s", name) << file << damage << reason << presses << ticks << unread;
+}
+
+} // namespace
+
 void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("broken"); // present, but not a picture
-    QTest::addColumn<int>("presses"); // presses of "Слово" that still succeed
-    QTest::addColumn<int>("ticks");   // ticks that still succeed; -1: fail at "Авторы"
-    QTest::addRow("first word") << "компьютер.bmp" << false << 0 << 0;
-    QTest::addRow("broken word") << "память.bmp" << true << 6 << 0;
-    QTest::addRow("end picture") << "всё.bmp" << false << 10 << 0;
-    QTest::addRow("letter at tick 1") << "ш.bmp" << false << -1 << 0;
-    QTest::addRow("letter at tick 4") << "д.bmp" << false << -1 << 3;
-    QTest::addRow("broken letter") << "т.bmp" << true << -1 << 0;
-    QTest::addRow("first portrait") << "zorbo.jpg" << false << -1 << -1;
-    QTest::addRow("broken portrait") << "lirra.jpg" << true << -1 << -1;
+    QTest::addColumn<QString>("damage"); // what lies there instead of the picture
+    QTest::addColumn<QString>("reason"); // what the box says about it
+    QTest::addColumn<int>("presses");    // presses of "Слово" that still succeed
+    QTest::addColumn<int>("ticks");      // ticks that still succeed; -1: fail at "Авторы"
+    QTest::addColumn<QString>("unread"); // a named pipe the failure must leave unopened
+    failureRow("first word", "компьютер.bmp", "missing", "не найден", 0, 0);
+    failureRow("broken word", "память.bmp", "garbage", "повреждён", 6, 0);
+    failureRow("word cut short", "сканер.bmp", "cut", "обрывается", 2, 0);
+    failureRow("word as a named pipe", "программа.bmp", "fifo", "канал", 1, 0);
+    failureRow("end picture", "всё.bmp", "missing", "не найден", 10, 0);
+    failureRow("letter at tick 1", "ш.bmp", "missing", "не найден", -1, 0);
+    failureRow("letter at tick 4", "д.bmp", "missing", "не найден", -1, 3);
+    failureRow("broken letter", "т.bmp", "garbage", "повреждён", -1, 0);
+    failureRow("letter cut short", "щ.bmp", "cut", "обрывается", -1, 2);
+    failureRow("letter as a named pipe", "б.bmp", "fifo", "канал", -1, 0);
+    failureRow("letter linked to an endless device", "ы.bmp", "zero", "устройство", -1, 2);
+    failureRow("letter whose header claims 20000 x 20000", "н.bmp", "bomb", "слишком велик", -1, 0);
+    failureRow("first portrait", "zorbo.jpg", "missing", "не найден", -1, -1);
+    failureRow("first portrait cut short, second not read", "zorbo.jpg", "cut", "обрывается", -1,
+               -1, "lirra.jpg");
+    failureRow("broken portrait", "lirra.jpg", "garbage", "повреждён", -1, -1);
 }
 
 void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
 {
     QFETCH(QString, file);
-    QFETCH(bool, broken);
+    QFETCH(QString, damage);
+    QFETCH(QString, reason);
     QFETCH(int, presses);
     QFETCH(int, ticks);
+    QFETCH(QString, unread);
     PictureFolder folder;
-    QFile::remove(folder.filePath(file));
-    if (broken)
+    const QString path = folder.filePath(file);
+    QFile whole(path);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    whole.close();
+    QFile::remove(path);
+    std::unique_ptr<testsupport::FifoPeer> fifo;
+    if (damage == "garbage")
         folder.writeFile(file, QByteArray("\xFF\xD8\xFF not a picture"));
+    if (damage == "cut")
+        folder.writeFile(file, bytes.left(bytes.size() / 2));
+    if (damage == "fifo" || damage == "zero")
+        QVERIFY(testsupport::placeNonFile(path, damage, &fifo));
+    if (damage == "bomb") {
+        QImage small(64, 64, QImage::Format_RGB32);
+        small.fill(Qt::white);
+        folder.writeFile(file,
+                         testsupport::withJpegSize(testsupport::jpegBytes(small), 20000, 20000));
+    }
+    std::unique_ptr<testsupport::FifoPeer> untouched;
+    if (!unread.isEmpty()) {
+        QFile::remove(folder.filePath(unread));
+        untouched = std::make_unique<testsupport::FifoPeer>(folder.filePath(unread));
+    }
     Form1 form;
     form.Timer1->stop();
     common::MessageBoxRecorder recorder;
@@ -286,10 +329,13 @@ void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
         QVERIFY(form.authorsWindow() == nullptr);
         QCOMPARE(openWindows("Form3"), 0);
     }
+    for (auto* pipe : {fifo.get(), untouched.get()})
+        QVERIFY2(pipe == nullptr || (pipe->made() && !pipe->touched()), "a named pipe was opened");
     QCOMPARE(catcher.lastCode, 1);
     QCOMPARE(recorder.count(), 1);
-    QVERIFY(recorder.last().text.contains(file));
-    QVERIFY(recorder.last().text.contains(QDir::toNativeSeparators(folder.path())));
+    const QString text = recorder.last().text;
+    QVERIFY2(text.contains(file) && text.contains(reason), qPrintable(text));
+    QVERIFY(text.contains(QDir::toNativeSeparators(folder.path())));
 }
 
 void QuizWindowTest::shouldKeepOneWindowEachAndReadPortraitsAgainAfterClosing()

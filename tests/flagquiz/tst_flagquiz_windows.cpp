@@ -111,6 +111,7 @@ private slots:
     void shouldStepTheSlideshowsEvenWhenHiddenAndKeepTheirTexts();
 
     void shouldSaveNotebookRecordsToForumFile();
+    void shouldKeepTheNotebookTextWhenTheFileCannotBeWritten_data();
     void shouldKeepTheNotebookTextWhenTheFileCannotBeWritten();
 
     void shouldEndOnlyOnYesToTheExitQuestion();
@@ -467,31 +468,50 @@ void FlagQuizWindowsTest::shouldSaveNotebookRecordsToForumFile()
     QCOMPARE(forum->Text1->toPlainText(), u"later"_s);
 }
 
+void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten_data()
+{
+    // What lies under the name FORUM.txt instead of a file, and what the box says.
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<QString>("reason");
+    // Root writes through permissions: a folder stops any user.
+    QTest::addRow("folder") << u"folder"_s << u"папка"_s;
+    QTest::addRow("named pipe") << u"fifo"_s << u"канал"_s;
+    QTest::addRow("link to a device") << u"device"_s << u"устройство"_s;
+    QTest::addRow("links in a loop") << u"loop"_s << u"кольцо"_s;
+}
+
 void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten()
 {
+    QFETCH(QString, blocker);
+    QFETCH(QString, reason);
     Form1& form = *form_;
     form.mm10_Click();
     korventa::Form5* forum = form.forumWindow();
     forum->Text1->setPlainText(u"first"_s);
     forum->as_Click();
 
-    // Root writes through permissions: a folder named FORUM.txt stops any user.
     const QString path = folder_->filePath(u"FORUM.txt"_s);
     QVERIFY(QFile::rename(path, folder_->filePath(u"kept.txt"_s)));
-    QVERIFY(QDir(folder_->path()).mkdir(u"FORUM.txt"_s));
+    std::unique_ptr<testsupport::FifoPeer> fifo;
+    QVERIFY(testsupport::placeNonFile(path, blocker, &fifo));
 
     forum->Text1->setPlainText(u"не потеряй меня"_s);
     forum->as_Click();
+    if (fifo)
+        QVERIFY2(!fifo->touched(), "the named pipe was opened");
     QCOMPARE(recorder_->count(), 1);
     QCOMPARE(recorder_->last().caption, u"Ошибка"_s);
     QCOMPARE(recorder_->last().icon, BoxIcon::Stop);
-    QVERIFY(recorder_->last().text.contains(u"FORUM.txt"_s));
-    QVERIFY(recorder_->last().text.contains(u"папка"_s));
+    const QString text = recorder_->last().text;
+    QVERIFY(text.contains(u"FORUM.txt"_s));
+    QVERIFY2(text.contains(reason) && !text.contains(u"код"_s), qPrintable(text));
     QCOMPARE(forum->Text1->toPlainText(), u"не потеряй меня"_s);
     QVERIFY(forum->isVisible());
 
     // Once the way is clear again the same text goes in after the earlier record.
-    QVERIFY(QDir(folder_->path()).rmdir(u"FORUM.txt"_s));
+    fifo.reset();
+    QFile::remove(path + u".link"_s);
+    QVERIFY(QFile::remove(path) || QDir(folder_->path()).rmdir(u"FORUM.txt"_s));
     QVERIFY(QFile::rename(folder_->filePath(u"kept.txt"_s), path));
     forum->as_Click();
     QCOMPARE(recorder_->count(), 1);

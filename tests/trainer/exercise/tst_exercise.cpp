@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 using namespace veritabula;
 
@@ -99,6 +100,7 @@ private slots:
 
     void shouldScrollTheTheoryPageAndLeaveItOnlyByItsMenu();
     void shouldShowTheAuthorsBesideTheMainMenu();
+    void shouldLeavePlacesEmptyWhenPicturesAreMissing_data();
     void shouldLeavePlacesEmptyWhenPicturesAreMissing();
     void shouldDecodeOurPicturesAndSurviveBrokenOnes_data();
     void shouldDecodeOurPicturesAndSurviveBrokenOnes();
@@ -602,17 +604,50 @@ void ExerciseTest::shouldShowTheAuthorsBesideTheMainMenu()
     QCOMPARE(FormInfo->lblinfo->text(), TFormInfo::credits());
 }
 
+void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addRow("missing or not a picture") << "missing";
+    QTest::addRow("cut short") << "cut";
+    QTest::addRow("header claims 20000 x 20000") << "bomb";
+    QTest::addRow("named pipes") << "fifo";
+}
+
 void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing()
 {
+    QFETCH(QString, damage);
     destroyWindows();
+    const QString pictures[] = {QStringLiteral("menu.jpg"), QStringLiteral("theory.jpg"),
+                                QStringLiteral("authors.jpg")};
+    QByteArray jpeg;
+    {
+        QFile ours(pictures[2]);
+        QVERIFY(ours.open(QIODevice::ReadOnly));
+        jpeg = ours.readAll();
+    }
     testsupport::TemporaryCurrentFolder folder;
-    folder.writeFile("authors.jpg", QByteArray("\xff\xd8\xff\xe0 broken"));
+    std::vector<std::unique_ptr<testsupport::FifoPeer>> fifos;
+    for (const QString& name : pictures) {
+        if (damage == "missing" && name == pictures[2])
+            folder.writeFile(name, QByteArray("\xff\xd8\xff\xe0 broken"));
+        if (damage == "cut")
+            folder.writeFile(name, jpeg.left(jpeg.size() / 2));
+        if (damage == "bomb")
+            folder.writeFile(name, testsupport::withJpegSize(jpeg, 20000, 20000));
+        if (damage == "fifo")
+            fifos.push_back(std::make_unique<testsupport::FifoPeer>(folder.filePath(name)));
+    }
     common::MessageBoxRecorder recorder;
     createWindows();
+    frmTeor->show();
+    FormInfo->show();
+    QVERIFY(frmMain->Image1->pixmap().isNull());
     QVERIFY(frmTeor->Image1->pixmap().isNull());
     QVERIFY(FormInfo->ImageBack->pixmap().isNull());
     QCOMPARE(frmTeor->scrollArea()->widget()->height(), 2434);
     QCOMPARE(recorder.count(), 0);
+    for (const auto& fifo : fifos)
+        QVERIFY2(fifo->made() && !fifo->touched(), "a named pipe was opened");
 }
 
 void ExerciseTest::shouldDecodeOurPicturesAndSurviveBrokenOnes_data()
@@ -637,12 +672,11 @@ void ExerciseTest::shouldDecodeOurPicturesAndSurviveBrokenOnes()
     QVERIFY(error.isEmpty());
     QCOMPARE(common::readPictureFile(name).size(), size);
 
-    // Cut short or damaged: a null image with a reason, or a picture of the
-    // right size padded by the decoder, never a crash.
+    // Cut short: refused with a reason, never padded out to look whole.
     for (const qsizetype length :
          {qsizetype(2), qsizetype(20), qsizetype(300), data.size() / 2, data.size() - 2}) {
         const QImage cut = common::decodeJpeg(data.left(length), &error);
-        QVERIFY(cut.isNull() ? !error.isEmpty() : cut.size() == size);
+        QVERIFY(cut.isNull() && !error.isEmpty());
     }
     QByteArray damaged = data;
     for (qsizetype i = 200; i < damaged.size(); i += 997)

@@ -163,31 +163,52 @@ void MenuTest::shouldReadIpSettingsLines()
 
 void MenuTest::shouldFillFieldsFromSettingsFile_data()
 {
-    QTest::addColumn<int>("kind"); // 0 no file, 1 a file, 2 a folder in its place
+    // What lies under the name IP.ini, and what the box, if any, says why.
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("port");
-    QTest::addColumn<int>("boxes");
-    QTest::addRow("no file") << 0 << "" << 0;
-    QTest::addRow("file") << 1 << "49003" << 0;
-    QTest::addRow("unreadable") << 2 << "" << 1;
+    QTest::addColumn<QString>("reason");
+    const auto row = [](const char* name, const char* kind, const char* port, const char* reason) {
+        QTest::addRow("%s", name) << QString(kind) << QString(port) << QString(reason);
+    };
+    row("no file", "none", "", "");
+    row("file", "file", "49003", "");
+    row("file at the size bound", "bound", "49003", "");
+    row("folder", "folder", "", "папка");
+    row("named pipe", "fifo", "", "канал");
+    row("link to an endless device", "zero", "", "устройство");
+    row("file over the size bound", "huge", "", "слишком большой");
+    row("link that leads nowhere", "dangling", "", "ссылка");
+    row("links in a loop", "loop", "", "кольцо");
 }
 
 void MenuTest::shouldFillFieldsFromSettingsFile()
 {
-    QFETCH(int, kind);
-    const QByteArray file("ip=127.0.0.1\r\nport=49003\r\n");
-    if (kind == 1)
-        folder_->writeFile(QStringLiteral("IP.ini"), file);
-    if (kind == 2)
-        QVERIFY(QDir(folder_->path()).mkdir(QStringLiteral("IP.ini")));
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString name = QStringLiteral("IP.ini");
+    const QString path = folder_->filePath(name);
+    QByteArray file("ip=127.0.0.1\r\nport=49003\r\n");
+    std::unique_ptr<testsupport::FifoPeer> fifo;
+    if (kind == "file") {
+        folder_->writeFile(name, file);
+    } else if (kind == "bound" || kind == "huge") {
+        file.append(QByteArray(MaxIpSettingsBytes - file.size(), ' '));
+        folder_->writeFile(name, kind == "bound" ? file : file + " ");
+    } else if (kind != "none") {
+        QVERIFY(testsupport::placeNonFile(path, kind, &fifo));
+    }
     createWindows();
 
     QTEST(frmMain->EditPort->text(), "port");
-    QCOMPARE(frmMain->EditIP->text().isEmpty(), kind != 1);
-    QTEST(boxes_->count(), "boxes");
-    if (kind == 2) {
+    QCOMPARE(frmMain->EditIP->text().isEmpty(), frmMain->EditPort->text().isEmpty());
+    if (fifo)
+        QVERIFY2(!fifo->touched(), "the named pipe was opened");
+    QCOMPARE(boxes_->count(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty()) {
         QCOMPARE(boxes_->last().caption, QStringLiteral("Veritabula"));
         QCOMPARE(boxes_->last().icon, common::BoxIcon::Stop);
-        QVERIFY(boxes_->last().text.contains(QStringLiteral("IP.ini")));
+        QVERIFY2(boxes_->last().text.contains(name) && boxes_->last().text.contains(reason),
+                 qPrintable(boxes_->last().text));
     }
     QVERIFY(frmMain->isVisible() && !frmTable->isVisible() && !frmTeor->isVisible());
 }
