@@ -76,6 +76,31 @@ const QString warningText = QStringLiteral(
     "Если в логическом выражении встречаются несколько одинаковых по важности операций, "
     "заполняйте ими таблицу в порядке их следования в выражении (слева направо).");
 
+// Removes every "()", the pairs a removal lays bare included, in one pass:
+// a ")" right after a "(" that is kept closes an empty pair.
+QString withoutEmptyPairs(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char(')') && result.endsWith(QLatin1Char('(')))
+            result.chop(1);
+        else
+            result.append(c);
+    }
+    return result;
+}
+
+// A refused expression as its box names it: a long one only by its start, so
+// the box stays the size of a box.
+QString shownInBox(const QString& expression)
+{
+    constexpr qsizetype limit = 100;
+    if (expression.size() <= limit)
+        return expression;
+    return expression.left(limit) + QStringLiteral("…");
+}
+
 } // namespace
 
 TfrmTable::TfrmTable()
@@ -385,9 +410,7 @@ void TfrmTable::MemoTeacherClick()
 
 void TfrmTable::btnStartClick()
 {
-    QString expression = EditIN->text();
-    while (expression.contains(QStringLiteral("()")))
-        expression.remove(QStringLiteral("()"));
+    const QString expression = withoutEmptyPairs(EditIN->text());
     if (expression.size() < 2)
         return;
 
@@ -395,7 +418,8 @@ void TfrmTable::btnStartClick()
     const std::string normalized = NormalizeExpression(common::toCp1251String(EditIN->text()));
     if (const std::optional<ExpressionError> error = CheckExpression(normalized)) {
         common::showMessageBox(QString::fromStdString(error->message) +
-                                   QStringLiteral("\nВыражение: ") + common::fromCp1251(normalized),
+                                   QStringLiteral("\nВыражение: ") +
+                                   shownInBox(common::fromCp1251(normalized)),
                                QStringLiteral("Ошибка"));
         return;
     }
