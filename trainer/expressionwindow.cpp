@@ -115,11 +115,11 @@ QString inShortLines(const QString& text)
     return result;
 }
 
-// A refused expression as its box names it: a long one only by its start, so
-// the box stays the size of a box.
+// A refused expression as its box names it: a long one only by its start,
+// short enough to fit the box's width, so the box stays the size of a box.
 QString shownInBox(const QString& expression)
 {
-    constexpr qsizetype limit = 100;
+    constexpr qsizetype limit = 60;
     if (expression.size() <= limit)
         return expression;
     return expression.left(limit) + QStringLiteral("…");
