@@ -75,6 +75,55 @@ const QString warningText = QStringLiteral(
     "Если в логическом выражении встречаются несколько одинаковых по важности операций, "
     "заполняйте ими таблицу в порядке их следования в выражении (слева направо).");
 
+// Removes every "()", the pairs a removal lays bare included, in one pass:
+// a ")" right after a "(" that is kept closes an empty pair.
+QString withoutEmptyPairs(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char(')') && result.endsWith(QLatin1Char('(')))
+            result.chop(1);
+        else
+            result.append(c);
+    }
+    return result;
+}
+
+// The box lays out a whole line at once, which for a line of thousands of
+// characters takes seconds; so a long line is shown as lines of at most this
+// many characters. A click joins the lines again.
+constexpr qsizetype teacherLineLimit = 1024;
+
+QString inShortLines(const QString& text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / teacherLineLimit);
+    qsizetype lineLength = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            lineLength = 0;
+        } else if (lineLength == teacherLineLimit) {
+            result.append(QLatin1Char('\n'));
+            lineLength = 1;
+        } else {
+            ++lineLength;
+        }
+        result.append(c);
+    }
+    return result;
+}
+
+// A refused expression as its box names it: a long one only by its start,
+// short enough to fit the box's width, so the box stays the size of a box.
+QString shownInBox(const QString& expression)
+{
+    constexpr qsizetype limit = 60;
+    if (expression.size() <= limit)
+        return expression;
+    return expression.left(limit) + QStringLiteral("…");
+}
+
 } // namespace
 
 TfrmTable::TfrmTable()
@@ -383,9 +432,7 @@ void TfrmTable::MemoTeacherClick()
 
 void TfrmTable::btnStartClick()
 {
-    QString expression = EditIN->text();
-    while (expression.contains(QStringLiteral("()")))
-        expression.remove(QStringLiteral("()"));
+    const QString expression = withoutEmptyPairs(EditIN->text());
     if (expression.size() < 2)
         return;
 
@@ -393,7 +440,8 @@ void TfrmTable::btnStartClick()
     const std::string normalized = NormalizeExpression(common::toCp1251String(EditIN->text()));
     if (const std::optional<ExpressionError> error = CheckExpression(normalized)) {
         common::showMessageBox(QString::fromStdString(error->message) +
-                                   QStringLiteral("\nВыражение: ") + common::fromCp1251(normalized),
+                                   QStringLiteral("\nВыражение: ") +
+                                   shownInBox(common::fromCp1251(normalized)),
                                QStringLiteral("Ошибка"));
         return;
     }
@@ -441,10 +489,23 @@ void TfrmTable::ClientSocketConnect() {}
 void TfrmTable::ClientSocketRead()
 {
     // Each arrival replaces the box; a flood is cut so the box stays usable.
-    const QByteArray bytes = ClientSocket->readAvailable().left(teacherTextLimit);
-    QString text = common::fromCp1251(bytes);
+    // The socket is emptied at once, but the box is set once for all the
+    // arrivals of one turn of the event loop, after them.
+    const QByteArray bytes = ClientSocket->readAvailable();
+    teacherBytes_ += bytes.left(teacherTextLimit - teacherBytes_.size());
+    if (teacherTextPending_)
+        return;
+    teacherTextPending_ = true;
+    QMetaObject::invokeMethod(this, &TfrmTable::showTeacherText, Qt::QueuedConnection);
+}
+
+void TfrmTable::showTeacherText()
+{
+    teacherTextPending_ = false;
+    QString text = common::fromCp1251(teacherBytes_);
+    teacherBytes_.clear();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    MemoTeacher->setPlainText(text);
+    MemoTeacher->setPlainText(inShortLines(text));
 }
 
 void TfrmTable::ClientSocketError()

@@ -95,6 +95,11 @@ private:
     void setOperatorState();
     void updateClosingKey();
     void keepCapitals();
+    void showTeacherText();
+
+    // What the server sent since the box was last set, cut to the limit.
+    QByteArray teacherBytes_;
+    bool teacherTextPending_ = false;
 };
 
 } // namespace veritabula

@@ -9,6 +9,9 @@ namespace {
 
 constexpr char Negation = '\xAC';
 constexpr int MaxVariables = 10;
+// Each operation is a column of the grid the pupil fills in; together with
+// the ten variables this keeps the grid one a pupil can fill.
+constexpr int MaxOperations = 30;
 
 // Unicode code points of Windows-1251 bytes 0x80..0xBF; 0 marks the one
 // unassigned byte.
@@ -143,6 +146,16 @@ private:
                     "перед операцией " + quoted(operatorAt(text_, index)) + " нет операнда.");
     }
 
+    // token: the operation as the pupil sees it, in UTF-8.
+    std::optional<ExpressionError> countOperation(std::size_t i, const std::string& token)
+    {
+        if (++operations_ <= MaxOperations)
+            return std::nullopt;
+        return fail(i, "лишняя операция " + quoted(token) + ": в выражении может быть не больше " +
+                           std::to_string(MaxOperations) +
+                           " операций, иначе таблица выйдет слишком большой.");
+    }
+
     std::optional<ExpressionError> operand(std::size_t& i)
     {
         const char c = text_[i];
@@ -163,6 +176,8 @@ private:
             if (before_ == Before::Negation)
                 return fail(lastNegation_,
                             "два знака отрицания подряд; если так и задумано, напишите ¬(¬A).");
+            if (const auto error = countOperation(i, "¬"))
+                return error;
             before_ = Before::Negation;
             lastNegation_ = i;
             ++i;
@@ -186,6 +201,8 @@ private:
         const char c = text_[i];
         const std::string token = operatorAt(text_, i);
         if (!token.empty()) {
+            if (const auto error = countOperation(i, token))
+                return error;
             expectingOperand_ = true;
             before_ = Before::Operator;
             lastOperator_ = i;
@@ -220,6 +237,7 @@ private:
     std::size_t lastGroupOpen_ = static_cast<std::size_t>(-1);
     bool seen_[26] = {};
     int variables_ = 0;
+    int operations_ = 0;
 };
 
 } // namespace

@@ -15,6 +15,7 @@ class Expression
 {
 public:
     static constexpr int MaxVariables = 10;
+    static constexpr int MaxOperations = 30;
 
     // Nothing for a text the trainer must refuse.
     static std::optional<Expression> parse(const std::string& text)
@@ -26,13 +27,16 @@ public:
             return std::nullopt;
         bool seen[26] = {};
         int count = 0;
+        int operations = 0;
         for (const Node& node : expression.nodes_) {
-            if (node.kind == Kind::Variable && !seen[node.letter]) {
+            if (node.kind != Kind::Variable)
+                ++operations;
+            else if (!seen[node.letter]) {
                 seen[node.letter] = true;
                 ++count;
             }
         }
-        if (count > MaxVariables)
+        if (count > MaxVariables || operations > MaxOperations)
             return std::nullopt;
         return expression;
     }

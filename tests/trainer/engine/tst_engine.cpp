@@ -81,6 +81,12 @@ Piece randomExpression(QRandomGenerator& random, int depth, const std::string& l
     return piece;
 }
 
+// A, then "+A" as many times as asked.
+QString sum(int operations)
+{
+    return QStringLiteral("A") + QStringLiteral("+A").repeated(operations);
+}
+
 std::string randomLetters(QRandomGenerator& random)
 {
     std::string all = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -414,6 +420,19 @@ void EngineTest::shouldAcceptOrNameTheFirstProblem_data()
         << "A+B+C+D+E+F+G+H+I+J+K" << 21
         << "В позиции 21 лишняя переменная «K»: в выражении может быть не больше 10 разных "
            "переменных.";
+    QTest::addRow("thirty operations") << sum(30) << 0 << "";
+    QTest::addRow("thirty-one operations")
+        << sum(31) << 62
+        << "В позиции 62 лишняя операция «+»: в выражении может быть не больше 30 операций, "
+           "иначе таблица выйдет слишком большой.";
+    QTest::addRow("negation over the limit")
+        << sum(29) + "*¬B" << 61
+        << "В позиции 61 лишняя операция «¬»: в выражении может быть не больше 30 операций, "
+           "иначе таблица выйдет слишком большой.";
+    QTest::addRow("the longest text of the entry field")
+        << sum(16383) << 62
+        << "В позиции 62 лишняя операция «+»: в выражении может быть не больше 30 операций, "
+           "иначе таблица выйдет слишком большой.";
     QTest::addRow("empty") << "" << 1 << "Выражение пустое: наберите хотя бы одну переменную.";
     QTest::addRow("digit") << "A+1" << 3 << "В позиции 3 недопустимый символ «1».";
     QTest::addRow("Cyrillic letter") << "A+Б" << 3 << "В позиции 3 недопустимый символ «Б».";
@@ -472,20 +491,30 @@ void EngineTest::shouldAgreeWithAnIndependentReadingOfRandomExpressions()
 {
     QRandomGenerator random(20261209);
     int operations = 0;
+    int overTheLimit = 0;
     for (int round = 0; round < 3000; ++round) {
         const std::string letters = randomLetters(random);
         const std::string text = randomExpression(random, 1 + random.bounded(6), letters).text;
         const QByteArray shownText = shown(text).toUtf8();
         const auto error = veritabula::CheckExpression(text);
-        QVERIFY2(!error, (shownText + ": " + QByteArray::fromStdString(error ? error->message : ""))
-                             .constData());
-        const std::string fault = engineFault(text, true);
-        QVERIFY2(fault.empty(), (shownText + ": " + QByteArray::fromStdString(fault)).constData());
-        operations += int(std::count_if(text.begin(), text.end(), [](char c) {
+        const QByteArray verdict = QByteArray::fromStdString(error ? error->message : "");
+        const int count = int(std::count_if(text.begin(), text.end(), [](char c) {
             return c == '*' || c == '+' || c == '\xAC' || c == '>';
         }));
+        if (count > 30) {
+            // Its grid would be too big to fill: refused for that alone.
+            QVERIFY2(verdict.contains("лишняя операция"), (shownText + ": " + verdict).constData());
+            ++overTheLimit;
+            continue;
+        }
+        QVERIFY2(!error, (shownText + ": " + verdict).constData());
+        const std::string fault = engineFault(text, true);
+        QVERIFY2(fault.empty(), (shownText + ": " + QByteArray::fromStdString(fault)).constData());
+        operations += count;
     }
+    qInfo("%d operations, %d texts over the limit", operations, overTheLimit);
     QVERIFY(operations > 10000);
+    QVERIFY(overTheLimit > 0);
 }
 
 void EngineTest::shouldRefuseExactlyTheTextsTheGrammarRefuses()

@@ -334,6 +334,10 @@ void ExerciseTest::shouldBuildOnlyWhatTheKeypadLetsThrough_data()
     QTest::addRow("an operator without its operand") << "A*" << 0 << 1;
     QTest::addRow("eleven variables") << "A+B+C+D+E+F+G+H+I+J+K" << 0 << 1;
     QTest::addRow("ten variables") << "A+B+C+D+E+F+G+H+I+J" << 19 << 1025;
+    QTest::addRow("thirty operations") << "A" + QStringLiteral("+A").repeated(30) << 31 << 3;
+    QTest::addRow("thirty-one operations") << "A" + QStringLiteral("+A").repeated(31) << 0 << 1;
+    QTest::addRow("the longest text of the entry field")
+        << "A" + QStringLiteral("+A").repeated(32767 / 2) << 0 << 1;
 }
 
 void ExerciseTest::shouldBuildOnlyWhatTheKeypadLetsThrough()

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +56,8 @@ private slots:
     void shouldHandOnAndRememberExpressionOnce();
     void shouldRefuseExpressionTheEngineRejects_data();
     void shouldRefuseExpressionTheEngineRejects();
+    void shouldAnswerStartAtOnceForTheLongestText_data();
+    void shouldAnswerStartAtOnceForTheLongestText();
     void shouldDrawBothWindows();
 
 private:
@@ -483,6 +486,42 @@ void MenuTest::shouldRefuseExpressionTheEngineRejects()
     QCOMPARE(frmTable->EditIN->text(), field);
     QCOMPARE(frmTable->ListBoxLast->count(), 0);
     QVERIFY(!frmTable->warningShown);
+    QVERIFY(frmTable->isVisible() && !frmTableCr->isVisible());
+}
+
+void MenuTest::shouldAnswerStartAtOnceForTheLongestText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message"); // empty: refused without a box
+    const int half = 32767 / 2;           // the entry field holds 32767 characters
+    QTest::addRow("a sum") << QStringLiteral("A") + QStringLiteral("+A").repeated(half)
+                           << "В позиции 62 лишняя операция «+»: в выражении может быть не "
+                              "больше 30 операций, иначе таблица выйдет слишком большой.";
+    QTest::addRow("nested empty pairs")
+        << QStringLiteral("(").repeated(half) + QStringLiteral(")").repeated(half) << "";
+}
+
+void MenuTest::shouldAnswerStartAtOnceForTheLongestText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    openKeypad();
+    frmTable->EditIN->setText(text);
+    QCOMPARE(frmTable->EditIN->text(), text);
+    QElapsedTimer timer;
+    timer.start();
+    start();
+    const qint64 elapsed = timer.elapsed();
+    qInfo("\"Начать\" answered in %lld ms", static_cast<long long>(elapsed));
+    QVERIFY2(elapsed < 100, qPrintable(QString::number(elapsed)));
+    QCOMPARE(boxes_->count(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        // The box names the limit and shows only the start of the expression.
+        QVERIFY2(boxes_->last().text.startsWith(message + QStringLiteral("\nВыражение: A+A+")),
+                 qPrintable(boxes_->last().text.left(300)));
+        QVERIFY(boxes_->last().text.size() < message.size() + 200);
+    }
+    QCOMPARE(frmTable->ListBoxLast->count(), 0);
     QVERIFY(frmTable->isVisible() && !frmTableCr->isVisible());
 }
 

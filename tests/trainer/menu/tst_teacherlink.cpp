@@ -15,7 +15,16 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
+#include <vector>
 
 using namespace veritabula;
 
@@ -35,6 +44,9 @@ private slots:
     void shouldStopShowingAtBadPort_data();
     void shouldStopShowingAtBadPort();
     void shouldSurviveFlood();
+    void shouldAnswerClicksWhileTheTeacherSends_data();
+    void shouldAnswerClicksWhileTheTeacherSends();
+    void shouldShowTextSentJustBeforeTheServerCloses();
     void shouldCloseLinkAndMainMenuWhenWindowCloses();
 
 private:
@@ -60,6 +72,83 @@ QTcpSocket* socket()
 {
     return frmTable->ClientSocket->socket();
 }
+
+// Byte i of "A*B+A*B+…".
+const char* chunkOfOne(qint64 i)
+{
+    static const char pattern[] = "A*B+";
+    return pattern + i % 4;
+}
+
+// A teacher's server on a thread of its own, so that it goes on sending while
+// the window is busy: a flood of "A*B+" without a line end, as fast as it
+// goes, or a trickle of one byte about every 1.3 ms. It stops by itself.
+class SendingServer : public QThread
+{
+public:
+    enum Kind { Flood, Trickle };
+
+    SendingServer(Kind kind, std::chrono::milliseconds duration) : kind_(kind), duration_(duration)
+    {
+    }
+
+    ~SendingServer() override
+    {
+        stop_ = true;
+        wait();
+    }
+
+    // Starts the thread and waits until it listens; 0 when it could not.
+    quint16 listen()
+    {
+        start();
+        while (!listening_ && isRunning())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return port_;
+    }
+
+    qint64 sent() const { return sent_; }
+
+protected:
+    void run() override
+    {
+        QTcpServer server;
+        if (!server.listen(QHostAddress::LocalHost, 0))
+            return;
+        port_ = server.serverPort();
+        listening_ = true;
+        if (!server.waitForNewConnection(5000))
+            return;
+        QTcpSocket* peer = server.nextPendingConnection();
+        const QByteArray chunk = QByteArray("A*B+").repeated(kind_ == Flood ? 64 * 1024 : 0);
+        QElapsedTimer clock;
+        clock.start();
+        while (!stop_ && clock.elapsed() < duration_.count() &&
+               peer->state() == QAbstractSocket::ConnectedState) {
+            if (kind_ == Flood) {
+                if (peer->bytesToWrite() < chunk.size()) {
+                    peer->write(chunk);
+                    sent_ += chunk.size();
+                }
+                peer->waitForBytesWritten(10);
+            } else {
+                peer->write(chunkOfOne(sent_), 1);
+                ++sent_;
+                peer->waitForBytesWritten(10);
+                std::this_thread::sleep_for(std::chrono::microseconds(1300));
+            }
+        }
+        peer->abort();
+    }
+
+private:
+    const Kind kind_;
+    const std::chrono::milliseconds duration_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> listening_{false};
+    std::atomic<quint16> port_{0};
+    std::atomic<qint64> sent_{0};
+};
 
 } // namespace
 
@@ -257,6 +346,82 @@ void TeacherLinkTest::shouldSurviveFlood()
     qInfo("10 MB taken in %lld ms", static_cast<long long>(timer.elapsed()));
     QTest::mouseClick(frmTable->btnA, Qt::LeftButton);
     QCOMPARE(frmTable->EditIN->text(), QStringLiteral("A"));
+}
+
+void TeacherLinkTest::shouldAnswerClicksWhileTheTeacherSends_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<qint64>("least"); // bytes the client must have taken
+    QTest::addRow("a flood without line ends") << int(SendingServer::Flood) << qint64(100 << 20);
+    QTest::addRow("a trickle") << int(SendingServer::Trickle) << qint64(500);
+}
+
+void TeacherLinkTest::shouldAnswerClicksWhileTheTeacherSends()
+{
+    QFETCH(int, kind);
+    QFETCH(qint64, least);
+    using namespace std::chrono_literals;
+    SendingServer sender(SendingServer::Kind(kind), 3s);
+    const quint16 port = sender.listen();
+    QVERIFY(port != 0);
+    frmMain->EditPort->setText(QString::number(port));
+    frmMain->btnTablClick();
+    QTRY_VERIFY(frmTable->ClientSocket->isConnected());
+
+    // A click waits as long as an event posted from outside the event loop:
+    // one every 20 ms while the server sends, each timed until it is handled.
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<double> waits;
+    std::atomic<int> posted{0};
+    std::thread prober([&] {
+        while (clock.elapsed() < 3000) {
+            const qint64 at = clock.nsecsElapsed();
+            QMetaObject::invokeMethod(
+                frmTable,
+                [&waits, &clock, at] { waits.push_back((clock.nsecsElapsed() - at) / 1e6); },
+                Qt::QueuedConnection);
+            ++posted;
+            std::this_thread::sleep_for(20ms);
+        }
+    });
+    QEventLoop loop;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (clock.elapsed() > 20000 || (clock.elapsed() > 3000 && int(waits.size()) == posted))
+            loop.quit();
+    });
+    tick.start(100);
+    loop.exec();
+    prober.join();
+
+    QCOMPARE(int(waits.size()), posted.load());
+    std::sort(waits.begin(), waits.end());
+    const double median = waits[waits.size() / 2];
+    const double worst = waits.back();
+    qInfo("%zu clicks while %lld bytes came: median %.1f ms, worst %.1f ms", waits.size(),
+          static_cast<long long>(sender.sent()), median, worst);
+    QVERIFY2(sender.sent() >= least, qPrintable(QString::number(sender.sent())));
+    QVERIFY2(median < 100, qPrintable(QString::number(median)));
+    QVERIFY2(worst < 200, qPrintable(QString::number(worst)));
+
+    // The box holds at most the limit, and a click copies what it shows.
+    const QString shown = frmTable->MemoTeacher->toPlainText().remove(QLatin1Char('\n'));
+    QVERIFY(!shown.isEmpty() && shown.size() <= TfrmTable::teacherTextLimit);
+    QVERIFY(QStringLiteral("A*B+A*B+A*B+").contains(shown.left(8)));
+    frmTable->MemoTeacherClick();
+    QCOMPARE(frmTable->EditIN->text(), shown.left(frmTable->EditIN->maxLength()));
+}
+
+void TeacherLinkTest::shouldShowTextSentJustBeforeTheServerCloses()
+{
+    QTcpSocket* peer = openConnected();
+    QVERIFY(peer);
+    peer->write("A+B");
+    peer->flush();
+    peer->close();
+    QTRY_VERIFY(!frmTable->ClientSocket->isConnected());
+    QTRY_COMPARE(frmTable->MemoTeacher->toPlainText(), QStringLiteral("A+B"));
 }
 
 void TeacherLinkTest::shouldCloseLinkAndMainMenuWhenWindowCloses()
