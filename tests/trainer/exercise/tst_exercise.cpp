@@ -93,6 +93,7 @@ private slots:
 
     void shouldScrollTheTheoryPageAndLeaveItOnlyByItsMenu();
     void shouldShowTheAuthorsBesideTheMainMenu();
+    void shouldDecodeThePagesWhenFirstShown();
     void shouldLeavePlacesEmptyWhenPicturesAreMissing();
     void shouldDecodeOurPicturesAndSurviveBrokenOnes_data();
     void shouldDecodeOurPicturesAndSurviveBrokenOnes();
@@ -473,6 +474,20 @@ void ExerciseTest::shouldShowTheAuthorsBesideTheMainMenu()
     QCOMPARE(FormInfo->lblinfo->text(), TFormInfo::credits());
 }
 
+void ExerciseTest::shouldDecodeThePagesWhenFirstShown()
+{
+    // At start only the main menu is seen, and only its background is read.
+    QVERIFY(!frmMain->Image1->pixmap().isNull());
+    QVERIFY(frmTeor->Image1->pixmap().isNull());
+    QVERIFY(FormInfo->ImageBack->pixmap().isNull());
+    // Each page has its picture as soon as it is shown, before it is drawn.
+    frmTeor->show();
+    QCOMPARE(frmTeor->Image1->pixmap().size(), QSize(600, 2434));
+    QCOMPARE(frmTeor->scrollArea()->widget()->size(), QSize(608, 2434));
+    FormInfo->show();
+    QCOMPARE(FormInfo->ImageBack->pixmap().height(), 505);
+}
+
 void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing()
 {
     destroyWindows();
@@ -480,6 +495,8 @@ void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing()
     folder.writeFile("authors.jpg", QByteArray("\xff\xd8\xff\xe0 broken"));
     common::MessageBoxRecorder recorder;
     createWindows();
+    frmTeor->show();
+    FormInfo->show();
     QVERIFY(frmTeor->Image1->pixmap().isNull());
     QVERIFY(FormInfo->ImageBack->pixmap().isNull());
     QCOMPARE(frmTeor->scrollArea()->widget()->height(), 2434);
