@@ -13,7 +13,7 @@ QFont classicPointFont(qreal points, bool bold = false);
 
 // The fallback face is wider than the one the windows were drawn for: a caption
 // that would not fit its label (on one line, or in its lines when the label
-// wraps) is narrowed, its height kept.
+// wraps) is narrowed to the widest stretch that fits, its height kept.
 void fitCaption(QLabel* label);
 
 } // namespace common

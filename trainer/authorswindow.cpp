@@ -58,12 +58,6 @@ TFormInfo::TFormInfo()
     ImageBack->setObjectName(QStringLiteral("ImageBack"));
     ImageBack->setGeometry(0, 0, 713, 505);
     ImageBack->setAlignment(Qt::AlignCenter);
-    // A missing or broken picture leaves the background empty.
-    const QImage picture = common::readPictureFile(QStringLiteral("authors.jpg"));
-    if (!picture.isNull()) {
-        ImageBack->setPixmap(QPixmap::fromImage(
-            picture.scaled(ImageBack->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    }
     ImageBack->lower();
 
     lblinfo2 = creditLabel(this, "lblinfo2", 24, 392);
@@ -79,6 +73,17 @@ void TFormInfo::FormShow()
 
 void TFormInfo::showEvent(QShowEvent* event)
 {
+    // The background is decoded when the page is first shown, not at start,
+    // where only the main menu is seen; it is there before the page is drawn.
+    if (!backgroundRead_) {
+        backgroundRead_ = true;
+        // A missing or broken picture leaves the background empty.
+        const QImage picture = common::readPictureFile(QStringLiteral("authors.jpg"));
+        if (!picture.isNull()) {
+            ImageBack->setPixmap(QPixmap::fromImage(
+                picture.scaled(ImageBack->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        }
+    }
     if (!event->spontaneous())
         FormShow();
     QWidget::showEvent(event);

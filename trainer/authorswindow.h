@@ -23,6 +23,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    bool backgroundRead_ = false;
 };
 
 } // namespace veritabula

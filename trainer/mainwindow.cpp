@@ -22,6 +22,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace veritabula {
 
@@ -79,9 +80,9 @@ TfrmMain::TfrmMain()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(-240, -264, 900, 1080);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QImage background = common::readPictureFile(QStringLiteral("menu.jpg"));
+    QImage background = common::readPictureFile(QStringLiteral("menu.jpg"));
     if (!background.isNull())
-        Image1->setPixmap(QPixmap::fromImage(background));
+        Image1->setPixmap(QPixmap::fromImage(std::move(background)));
 
     lblTitle = new QLabel(QStringLiteral("Таблицы истинности"), clientArea);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));

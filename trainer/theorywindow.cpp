@@ -12,6 +12,10 @@
 #include <QPixmap>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShowEvent>
+
+#include <algorithm>
+#include <utility>
 
 namespace veritabula {
 
@@ -42,14 +46,7 @@ TfrmTeor::TfrmTeor()
     Image1 = new QLabel(page_);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(8, 0);
-    // A missing or broken picture leaves the page empty; the program goes on.
-    const QImage picture = common::readPictureFile(QStringLiteral("theory.jpg"));
-    if (!picture.isNull()) {
-        Image1->setPixmap(QPixmap::fromImage(picture));
-        Image1->resize(picture.size());
-    } else {
-        Image1->resize(0, 0);
-    }
+    Image1->resize(0, 0);
 
     setFixedSize(621, 399 + MainMenu1->sizeHint().height());
     FormCreate();
@@ -62,10 +59,32 @@ TfrmTeor::TfrmTeor()
 
 void TfrmTeor::FormCreate()
 {
-    page_->resize(8 + std::max(600, Image1->width()), PageHeight);
+    fitPage();
     scroll_->setWidget(page_);
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroll_->verticalScrollBar()->setTracking(true);
+}
+
+void TfrmTeor::fitPage()
+{
+    page_->resize(8 + std::max(600, Image1->width()), PageHeight);
+}
+
+void TfrmTeor::showEvent(QShowEvent* event)
+{
+    // The page is decoded when it is first shown, not at start, where only
+    // the main menu is seen; it is there before the window is first drawn.
+    if (!pictureRead_) {
+        pictureRead_ = true;
+        // A missing or broken picture leaves the page empty; the program goes on.
+        QImage picture = common::readPictureFile(QStringLiteral("theory.jpg"));
+        if (!picture.isNull()) {
+            Image1->resize(picture.size());
+            Image1->setPixmap(QPixmap::fromImage(std::move(picture)));
+            fitPage();
+        }
+    }
+    QMainWindow::showEvent(event);
 }
 
 void TfrmTeor::N1Click()

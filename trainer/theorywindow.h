@@ -7,6 +7,7 @@ class QCloseEvent;
 class QLabel;
 class QMenuBar;
 class QScrollArea;
+class QShowEvent;
 
 namespace veritabula {
 
@@ -31,11 +32,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void fitPage();
+
     QScrollArea* scroll_ = nullptr;
     QWidget* page_ = nullptr;
     bool leaving_ = false;
+    bool pictureRead_ = false;
 };
 
 } // namespace veritabula

@@ -140,10 +140,11 @@ shot() {
 
 # --- reading a window from outside -----------------------------------------
 
-# find_window PID TITLE: the id of the program's mapped window of that title.
+# find_window PID TITLE [TENTHS]: the id of the program's mapped window of that
+# title, waiting up to TENTHS tenths of a second (15 s unless given).
 find_window() {
     local i id
-    for ((i = 0; i < 150; i++)); do
+    for ((i = 0; i < ${3:-150}; i++)); do
         id="$(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1)"
         if [ -n "$id" ]; then
             settle "$id"
@@ -300,8 +301,15 @@ start_trainer() {
 
 # open_expression_window: "Заполнение таблицы истинности", then typing on.
 open_expression_window() {
-    click "$menu_window" 152 $((menu_bar + 220))
-    expression_window="$(find_window "$trainer_pid" 'Построение таблицы истинности')" || return 1
+    # A click that arrives while the window manager is still moving the focus
+    # back from a closed window can be lost: try again before giving up.
+    local try
+    for try in 1 2 3; do
+        click "$menu_window" 152 $((menu_bar + 220))
+        expression_window="$(find_window "$trainer_pid" 'Построение таблицы истинности' 50)" &&
+            break
+    done
+    [ -n "$expression_window" ] || return 1
     read_window "$expression_window"
     click "$expression_window" 309 $((menu_bar + 164)) # "Активировать ввод с клавиатуры"
 }

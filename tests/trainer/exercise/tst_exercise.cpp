@@ -100,6 +100,7 @@ private slots:
 
     void shouldScrollTheTheoryPageAndLeaveItOnlyByItsMenu();
     void shouldShowTheAuthorsBesideTheMainMenu();
+    void shouldDecodeThePagesWhenFirstShown();
     void shouldLeavePlacesEmptyWhenPicturesAreMissing_data();
     void shouldLeavePlacesEmptyWhenPicturesAreMissing();
     void shouldDecodeOurPicturesAndSurviveBrokenOnes_data();
@@ -615,6 +616,20 @@ void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing_data()
     QTest::addRow("cut short") << "cut";
     QTest::addRow("header claims 20000 x 20000") << "bomb";
     QTest::addRow("named pipes") << "fifo";
+}
+
+void ExerciseTest::shouldDecodeThePagesWhenFirstShown()
+{
+    // At start only the main menu is seen, and only its background is read.
+    QVERIFY(!frmMain->Image1->pixmap().isNull());
+    QVERIFY(frmTeor->Image1->pixmap().isNull());
+    QVERIFY(FormInfo->ImageBack->pixmap().isNull());
+    // Each page has its picture as soon as it is shown, before it is drawn.
+    frmTeor->show();
+    QCOMPARE(frmTeor->Image1->pixmap().size(), QSize(600, 2434));
+    QCOMPARE(frmTeor->scrollArea()->widget()->size(), QSize(608, 2434));
+    FormInfo->show();
+    QCOMPARE(FormInfo->ImageBack->pixmap().height(), 505);
 }
 
 void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing()
