@@ -66,6 +66,7 @@ void askExitQuestion()
 
 Form1::Form1()
 {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Флажки"));
     buildControls();
     buildMenus();

@@ -599,7 +599,9 @@ void FlagQuizWindowsTest::shouldSaveScreenshots()
 
 int main(int argc, char** argv)
 {
+    // The application object as the program sets it up.
     common::Application app(argc, argv, u"Korventa"_s);
+    app.setEndAfterEscapedError(true);
     app.setQuitOnLastWindowClosed(false);
     FlagQuizWindowsTest test;
     return QTest::qExec(&test, argc, argv);
