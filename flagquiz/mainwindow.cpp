@@ -49,8 +49,9 @@ template <typename Window> void showWindow(std::unique_ptr<Window>& window, Form
     window->activateWindow();
 }
 
-// The buttons of Test 2's steps, word 1 to 5; Command11 is "Удалить".
-constexpr int Test2StepButton[5] = {7, 8, 9, 10, 12};
+// The buttons of Test 2's steps, word 1 to 5; Command11 is "Удалить". Test 1's
+// step k is Command k.
+constexpr int Test2StepButton[WordsPerTest] = {7, 8, 9, 10, 12};
 
 } // namespace
 
@@ -94,7 +95,7 @@ void Form1::buildControls()
     letterFont.setBold(true);
 
     for (int n = 1; n <= FlagCount; ++n) {
-        const int row = (n - 1) / 8, column = (n - 1) % 8;
+        const int row = (n - 1) / FlagsPerRow, column = (n - 1) % FlagsPerRow;
         auto* flag = new ImageControl(client);
         flag->setObjectName(QStringLiteral("Pic%1").arg(n));
         flag->setGeometry(twipsRect(120 + 1440 * column, 600 + 960 * row, 1215, 615));
@@ -149,7 +150,7 @@ void Form1::buildControls()
         int left, width;
         const char16_t* caption;
     };
-    const ButtonPlace places[13] = {
+    const ButtonPlace places[CommandCount] = {
         {4320, 1335, u"Вариант I >>>"}, {4320, 1335, u"Вариант I >>>"},
         {4320, 1335, u"Вариант I >>>"}, {4320, 1335, u"Вариант I >>>"},
         {4320, 1335, u"Вариант I >>>"}, {240, 11295, u"Результат"},
@@ -158,14 +159,14 @@ void Form1::buildControls()
         {4320, 1335, u"Удалить"},       {5640, 1215, u"Дальше"},
         {120, 11295, u"Результат"},
     };
-    void (Form1::*handlers[13])() = {
+    void (Form1::*handlers[CommandCount])() = {
         &Form1::Command1_Click,  &Form1::Command2_Click,  &Form1::Command3_Click,
         &Form1::Command4_Click,  &Form1::Command5_Click,  &Form1::Command6_Click,
         &Form1::Command7_Click,  &Form1::Command8_Click,  &Form1::Command9_Click,
         &Form1::Command10_Click, &Form1::Command11_Click, &Form1::Command12_Click,
         &Form1::Command13_Click,
     };
-    for (int n = 1; n <= 13; ++n) {
+    for (int n = 1; n <= CommandCount; ++n) {
         const ButtonPlace& place = places[n - 1];
         auto* button = new QPushButton(QString::fromUtf16(place.caption), client);
         button->setObjectName(QStringLiteral("Command%1").arg(n));
@@ -321,12 +322,12 @@ void Form1::startTest1(Test1Variant variant)
                            QStringLiteral("Подсказка"), common::BoxIcon::Question);
     Text1_->show();
     command(1)->show();
-    for (int n = 2; n <= 13; ++n)
+    for (int n = 2; n <= CommandCount; ++n)
         command(n)->hide();
     Label34_->hide();
     showTest1Word(variant, 1);
-    for (int n = 1; n <= 5; ++n)
-        command(n)->setText(caption(variant));
+    for (int k = 1; k <= WordsPerTest; ++k)
+        command(k)->setText(caption(variant));
 }
 
 void Form1::showTest1Word(Test1Variant variant, int k)
@@ -356,7 +357,7 @@ void Form1::test1Step(int k)
                                common::BoxIcon::Exclamation);
     }
 
-    if (k < 5) {
+    if (k < WordsPerTest) {
         showTest1Word(variant, k + 1);
         Text1_->clear();
         command(k)->hide();
@@ -368,7 +369,7 @@ void Form1::test1Step(int k)
     if (variant == Test1Variant::Second)
         Text1_->clear();
     Text1_->hide();
-    command(5)->hide();
+    command(k)->hide();
     command(6)->show();
 }
 
@@ -401,14 +402,14 @@ void Form1::test2Step(int step)
         ++Correct;
 
     command(Test2StepButton[step - 1])->hide();
-    if (step < 5) {
+    if (step < WordsPerTest) {
         Label34_->setText(QString::fromUtf16(test2Word(step + 1).word));
         command(Test2StepButton[step])->show();
     } else {
         command(13)->show();
     }
     emptySlots();
-    if (step == 5) {
+    if (step == WordsPerTest) {
         Label34_->hide();
         command(11)->hide();
     }

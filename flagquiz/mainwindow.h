@@ -22,6 +22,11 @@ class Form4;
 class Form5;
 class ImageControl;
 
+// The buttons of the bottom row, Command1 to Command13.
+constexpr int CommandCount = 13;
+// The flag alphabet is laid out eight to a row.
+constexpr int FlagsPerRow = 8;
+
 // "Выйти из программы?": Yes ends the program at once, No changes nothing.
 void askExitQuestion();
 
@@ -97,10 +102,10 @@ private:
     void emptySlots();
     void showScore();
 
-    std::array<ImageControl*, 33> Pic_{};
-    std::array<QLabel*, 33> Label_{};
+    std::array<ImageControl*, FlagCount> Pic_{};
+    std::array<QLabel*, FlagCount> Label_{};
     std::array<ImageControl*, SlotCount> Image_{};
-    std::array<QPushButton*, 13> Command_{};
+    std::array<QPushButton*, CommandCount> Command_{};
     ImageControl* picz_ = nullptr;
     QLineEdit* Text1_ = nullptr;
     QLabel* Label34_ = nullptr;

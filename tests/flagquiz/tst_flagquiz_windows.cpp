@@ -25,7 +25,12 @@
 using common::BoxAnswer;
 using common::BoxButtons;
 using common::BoxIcon;
+using korventa::CommandCount;
+using korventa::FlagCount;
 using korventa::Form1;
+using korventa::SlotCount;
+using korventa::WordsPerTest;
+using korventa::YoFlag;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -42,22 +47,22 @@ template <typename Control> QList<int> shown(Control control, int count)
 
 QList<int> shownButtons(const Form1& form)
 {
-    return shown([&form](int n) { return form.command(n); }, 13);
+    return shown([&form](int n) { return form.command(n); }, CommandCount);
 }
 
 QList<int> shownSlots(const Form1& form)
 {
-    return shown([&form](int n) { return form.image(n); }, 8);
+    return shown([&form](int n) { return form.image(n); }, SlotCount);
 }
 
 // The flag numbers in the slots, 0 for an empty slot, -1 for a picture of no flag.
 QList<int> slotFlags(const Form1& form)
 {
     QList<int> flags;
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k <= SlotCount; ++k) {
         const qint64 key = form.image(k)->pictureKey();
         int found = key == 0 ? 0 : -1;
-        for (int n = 1; n <= 33 && found == -1; ++n)
+        for (int n = 1; n <= FlagCount && found == -1; ++n)
             if (form.pic(n)->pictureKey() == key)
                 found = n;
         flags << found;
@@ -149,16 +154,16 @@ void FlagQuizWindowsTest::shouldStartWithOnlyTheAlphabetOnShow()
     QVERIFY(shownSlots(form).isEmpty());
     QVERIFY(!form.text1()->isVisible());
     QVERIFY(!form.label34()->isVisible());
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 
     const QString letters = u"АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_s;
-    for (int n = 1; n <= 33; ++n) {
+    for (int n = 1; n <= FlagCount; ++n) {
         QCOMPARE(form.label(n)->text(), letters.mid(n - 1, 1));
         const QPoint place((120 + 1440 * ((n - 1) % 8)) / 15, (600 + 960 * ((n - 1) / 8)) / 15);
         QCOMPARE(form.pic(n)->pos(), place);
         QCOMPARE(form.label(n)->pos(), place - QPoint(0, 24));
         QVERIFY(form.pic(n)->pictureKey() != 0);
-        const bool noToolTip = n == 7 || n == 18 || (n >= 27 && n <= 32);
+        const bool noToolTip = n == YoFlag || n == 18 || (n >= 27 && n <= 32);
         QCOMPARE(form.pic(n)->toolTip().isEmpty(), noToolTip);
     }
     QCOMPARE(form.pic(21)->toolTip(), u"Тепрлю бедствие, нужна немедленная помощь."_s);
@@ -185,7 +190,7 @@ void FlagQuizWindowsTest::shouldFillSlotsInOrderThenReportNoRoom()
     form.mmu2_Click();
     clickFlags(form, {30, 9, 9});
     QCOMPARE(slotFlags(form), (QList<int>{22, 1, 11, 13, 30, 9, 9, 0}));
-    for (int n = 1; n <= 33; ++n)
+    for (int n = 1; n <= FlagCount; ++n)
         QCOMPARE(form.image(5)->pictureKey() == form.pic(n)->pictureKey(), n == 30);
 
     recorder_->clear();
@@ -239,7 +244,7 @@ void FlagQuizWindowsTest::shouldRunTest1()
     QCOMPARE(form.command(5)->text(), variantII ? u"Вариант II >>>"_s : u"Вариант I >>>"_s);
 
     int right = 0;
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= WordsPerTest; ++k) {
         recorder_->clear();
         // The verdict comes up over word K, before the score moves.
         const QList<int> wordK = slotFlags(form);
@@ -254,7 +259,7 @@ void FlagQuizWindowsTest::shouldRunTest1()
         QCOMPARE(recorder_->last().icon, BoxIcon::Exclamation);
         right += recorder_->last().text == u"Правильно!"_s ? 1 : 0;
         QCOMPARE(int(form.Correct), right);
-        if (k < 5) {
+        if (k < WordsPerTest) {
             QCOMPARE(shownButtons(form), QList<int>{k + 1});
             QVERIFY(form.text1()->text().isEmpty());
         }
@@ -326,7 +331,7 @@ void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength()
     QCOMPARE(int(form.Correct), right ? 1 : 0);
     QCOMPARE(form.label34()->text(), u"форма"_s);
     QCOMPARE(shownButtons(form), (QList<int>{8, 11}));
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 }
 
 void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
@@ -341,7 +346,7 @@ void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
     QCOMPARE(form.label34()->text(), u"Драйвер"_s);
 
     const int stepButtons[] = {7, 8, 9, 10, 12};
-    for (int step = 1; step <= 5; ++step) {
+    for (int step = 1; step <= WordsPerTest; ++step) {
         QCOMPARE(form.label34()->text(), QString::fromUtf16(korventa::test2Word(step).word));
         for (int n : korventa::test2Word(step).flags)
             QTest::mouseClick(form.pic(n), Qt::LeftButton);
@@ -350,8 +355,8 @@ void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
     }
     QCOMPARE(shownButtons(form), QList<int>{13});
     QVERIFY(form.label34()->isHidden());
-    QCOMPARE(shownSlots(form).size(), 8);
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(shownSlots(form).size(), SlotCount);
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 
     recorder_->clear();
     QTest::mouseClick(form.command(13), Qt::LeftButton);
@@ -371,7 +376,7 @@ void FlagQuizWindowsTest::shouldEmptySlotsOnRemoveAndRestartOnF3()
     form.Correct = 2;
 
     QTest::mouseClick(form.command(11), Qt::LeftButton);
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
     QCOMPARE(form.label34()->text(), u"система"_s);
     QCOMPARE(int(form.Correct), 2);
     QCOMPARE(shownButtons(form), (QList<int>{9, 11}));
@@ -380,7 +385,7 @@ void FlagQuizWindowsTest::shouldEmptySlotsOnRemoveAndRestartOnF3()
     form.mmu3_Click();
     QCOMPARE(int(form.Correct), 0);
     QCOMPARE(form.label34()->text(), u"Драйвер"_s);
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
     QCOMPARE(shownButtons(form), (QList<int>{7, 11}));
 }
 
@@ -391,7 +396,7 @@ void FlagQuizWindowsTest::shouldHideEachTestsControlsWhenTheOtherStarts()
     form.mmu3_Click();
     QVERIFY(form.text1()->isHidden());
     QCOMPARE(shownButtons(form), (QList<int>{7, 11}));
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 
     // A finished Test 2 leaves its result button; Test 1 hides it with the rest.
     for (int n : {7, 8, 9, 10, 12})
@@ -585,7 +590,7 @@ void FlagQuizWindowsTest::shouldSaveScreenshots()
     page.fill(QColor(192, 192, 255));
     {
         QPainter painter(&page);
-        for (int n = 1; n <= 33; ++n) {
+        for (int n = 1; n <= FlagCount; ++n) {
             const QPoint at(20 + 180 * ((n - 1) % 8), 30 + 160 * ((n - 1) / 8));
             painter.drawText(at + QPoint(0, -8), korventa::flagLetter(n));
             painter.drawPixmap(at, form.flagPicture(n));
