@@ -18,6 +18,8 @@ bool Application::notify(QObject* receiver, QEvent* event)
         throw;
     } catch (const std::exception& error) {
         showEscapedError(error);
+        if (endAfterEscapedError_)
+            exitProgram(1);
     }
     return false;
 }

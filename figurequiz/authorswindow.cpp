@@ -1,6 +1,7 @@
 #include "authorswindow.h"
 
 #include "formstyle.h"
+#include "picturefiles.h"
 #include "pictures.h"
 #include "units.h"
 
@@ -37,8 +38,8 @@ Form3::Form3()
 void Form3::Form_Load()
 {
     // Read afresh at every load; if the first fails the second is not read.
-    Picture1->setPixmap(common::loadPicture(QStringLiteral("zorbo.jpg")));
-    Picture2->setPixmap(common::loadPicture(QStringLiteral("lirra.jpg")));
+    Picture1->setPixmap(common::loadPicture(QString::fromUtf16(LeftPortrait)));
+    Picture2->setPixmap(common::loadPicture(QString::fromUtf16(RightPortrait)));
 }
 
 } // namespace figurinex

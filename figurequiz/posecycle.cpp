@@ -1,5 +1,7 @@
 #include "posecycle.h"
 
+#include "picturefiles.h"
+
 namespace figurinex {
 
 namespace {
@@ -7,18 +9,9 @@ namespace {
 // The letters each counter walks through, by counter value.
 QString poseLetters(int counter)
 {
-    switch (counter) {
-    case 1:
-        return QStringLiteral("абвгдеё");
-    case 2:
-        return QStringLiteral("гнго");
-    case 3:
-        return QStringLiteral("эшэщ");
-    case 4:
-        return QStringLiteral("птпы");
-    default:
+    if (counter < 1 || counter > PoseCounters)
         return QString();
-    }
+    return QString::fromUtf16(PoseLetters[static_cast<size_t>(counter - 1)]);
 }
 
 } // namespace
@@ -39,7 +32,7 @@ QString posePictureFile(int counter, int value)
     const QString letters = poseLetters(counter);
     if (value < 0 || value >= letters.size())
         return QString();
-    return letters[value] + QStringLiteral(".bmp");
+    return fileOfLetter(letters[value]);
 }
 
 } // namespace figurinex

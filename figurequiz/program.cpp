@@ -5,17 +5,14 @@
 
 namespace figurinex {
 
-Form1* quizWindow = nullptr;
-
 int ProgramMain(int argc, char** argv)
 {
     common::Application app(argc, argv, QStringLiteral("Figurinex"));
-    quizWindow = new Form1();
-    quizWindow->show();
-    const int code = app.exec();
-    delete quizWindow;
-    quizWindow = nullptr;
-    return code;
+    // The program traps no error: one that escapes a handler is shown and ends it.
+    app.setEndAfterEscapedError(true);
+    Form1 window;
+    window.show();
+    return app.exec();
 }
 
 } // namespace figurinex

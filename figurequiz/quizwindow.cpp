@@ -50,6 +50,24 @@ void setTextColour(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
 }
 
+// Shows the window, made and loaded first when there is none. A window closed
+// with its close box waits for its deferred deletion; it counts as gone.
+template <typename Window> void openOnFirstUse(QPointer<Window>& window)
+{
+    if (window && window->isHidden())
+        delete window.data();
+    if (!window) {
+        // Form_Load may read a picture; if one is missing the program ends and
+        // the window is never shown.
+        auto made = std::make_unique<Window>();
+        made->Form_Load();
+        window = made.release();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 Form1::Form1()
@@ -174,33 +192,12 @@ void Form1::CommandRez_Click()
 
 void Form1::CommandСправка_Click()
 {
-    // A closed window waits for its deferred deletion; it counts as gone.
-    if (help_ && help_->isHidden())
-        delete help_.data();
-    if (!help_) {
-        auto window = std::make_unique<Form2>();
-        window->Form_Load();
-        help_ = window.release();
-    }
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    openOnFirstUse(help_);
 }
 
 void Form1::Command1_Click()
 {
-    if (authors_ && authors_->isHidden())
-        delete authors_.data();
-    if (!authors_) {
-        // Form_Load reads the portraits; if one is missing the program ends
-        // and the window is never shown.
-        auto window = std::make_unique<Form3>();
-        window->Form_Load();
-        authors_ = window.release();
-    }
-    authors_->show();
-    authors_->raise();
-    authors_->activateWindow();
+    openOnFirstUse(authors_);
 }
 
 void Form1::CommandExit_Click()

@@ -2,20 +2,9 @@
 
 #include "text.h"
 
-#include <array>
-
 namespace figurinex {
 
 namespace {
-
-const std::array<const char*, WordsInRound>& words()
-{
-    static const std::array<const char*, WordsInRound> list = {
-        "компьютер", "программа", "сканер", "клавиатура", "принтер",
-        "процессор", "память",    "мышь",   "монитор",    "дискета",
-    };
-    return list;
-}
 
 // The number as the form run-time wrote it: a blank in front of a number
 // that is not negative.
@@ -35,14 +24,12 @@ QString roundWord(int wordStep)
 {
     if (wordStep < 1 || wordStep > WordsInRound)
         return QString();
-    return QString::fromUtf8(words()[static_cast<size_t>(wordStep - 1)]);
+    return QString::fromUtf16(RoundWords[static_cast<size_t>(wordStep - 1)]);
 }
 
 QString wordPictureFile(int wordStep)
 {
-    if (wordStep == 0)
-        return QStringLiteral("всё.bmp");
-    return roundWord(wordStep) + QStringLiteral(".bmp");
+    return fileOfWord(wordStep == 0 ? QString::fromUtf16(EndWord) : roundWord(wordStep));
 }
 
 bool isRightAnswer(const QString& typed, const QString& word)

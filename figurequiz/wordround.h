@@ -1,10 +1,12 @@
 #pragma once
 
+#include "picturefiles.h"
+
 #include <QString>
 
 namespace figurinex {
 
-constexpr int WordsInRound = 10;
+constexpr int WordsInRound = static_cast<int>(RoundWords.size());
 
 // WordStep runs 0, 1 .. 10, 0, ...: 1 to 10 show that word of the series,
 // 0 is the start (nothing shown yet) or the end picture.

@@ -7,8 +7,8 @@
 namespace korventa {
 
 Form3::Form3(Form1* main)
-    : InfoWindow(main,
-                 {u"О программе", 7305, 6825, QRect(240, 6120, 1575, 495), 501, QPoint(5160, 6000)})
+    : InfoWindow(main, {"Form3", u"О программе", 7305, 6825, QRect(240, 6120, 1575, 495), 501,
+                        QPoint(5160, 6000)})
 {
     Label1 = addTextLabel("Label1", 120, 120, 6975, 1935);
     Label2 = addTextLabel("Label2", 120, 2160, 6975, 1695);

@@ -5,8 +5,8 @@
 namespace korventa {
 
 Form4::Form4(Form1* main)
-    : InfoWindow(main,
-                 {u"Авторы", 5085, 3330, QRect(240, 2640, 1695, 615), 500, QPoint(3600, 2640)})
+    : InfoWindow(main, {"Form4", u"Авторы", 5085, 3330, QRect(240, 2640, 1695, 615), 500,
+                        QPoint(3600, 2640)})
 {
     Label2 = addTextLabel("Label2", 240, 120, 4695, 855);
     Label1 = addTextLabel("Label1", 240, 1080, 4695, 1335);

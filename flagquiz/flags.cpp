@@ -256,7 +256,7 @@ int flagNumberOfLetter(QChar letter)
 
 QSize flagPictureSize(int n)
 {
-    return n == 7 ? QSize(92, 41) : QSize(160, 120);
+    return n == YoFlag ? QSize(92, 41) : QSize(160, 120);
 }
 
 QImage drawFlag(int n)
@@ -278,7 +278,7 @@ QImage drawFlag(int n)
     p.setClipping(false);
 
     // A thin edge keeps white flags apart from the window behind them.
-    const QColor edge = n == 7 ? QColor(Qt::black) : QColor(90, 90, 90);
+    const QColor edge = n == YoFlag ? QColor(Qt::black) : QColor(90, 90, 90);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(edge, 1.5));
     p.drawPath(shape);

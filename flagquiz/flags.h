@@ -7,6 +7,8 @@
 namespace korventa {
 
 constexpr int FlagCount = 33;
+// Ё, the seventh letter, whose flag alone is small.
+constexpr int YoFlag = 7;
 
 enum class FlagShape {
     Rectangle,

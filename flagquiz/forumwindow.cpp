@@ -42,6 +42,7 @@ QString typedText(const QPlainTextEdit* box)
 
 Form5::Form5(Form1* main) : main_(main)
 {
+    setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Форум"));
 
     auto* client = new QWidget(this);

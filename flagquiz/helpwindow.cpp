@@ -24,8 +24,8 @@ QLabel* numberLabel(QWidget* parent, const char* name, const QString& number, in
 } // namespace
 
 Form2::Form2(Form1* main)
-    : InfoWindow(main,
-                 {u"Помощь", 5520, 3375, QRect(360, 2760, 1215, 495), 500, QPoint(4200, 2760)})
+    : InfoWindow(main, {"Form2", u"Помощь", 5520, 3375, QRect(360, 2760, 1215, 495), 500,
+                        QPoint(4200, 2760)})
 {
     Label1 = addTextLabel("Label1", 360, 0, 5055, 1455);
     Label2 = addTextLabel("Label2", 360, 1560, 5055, 1095);

@@ -18,6 +18,7 @@ namespace korventa {
 
 InfoWindow::InfoWindow(Form1* main, const Layout& layout) : main_(main)
 {
+    setObjectName(QString::fromLatin1(layout.name));
     setWindowTitle(QString::fromUtf16(layout.caption));
     setFixedSize(twips(layout.width), twips(layout.height));
     setAutoFillBackground(true);

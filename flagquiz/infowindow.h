@@ -32,6 +32,7 @@ public:
 protected:
     struct Layout
     {
+        const char* name; // the window's objectName: Form2, Form3, Form4
         const char16_t* caption;
         int width, height;  // client area, twips
         QRect image;        // twips

@@ -49,8 +49,9 @@ template <typename Window> void showWindow(std::unique_ptr<Window>& window, Form
     window->activateWindow();
 }
 
-// The buttons of Test 2's steps, word 1 to 5; Command11 is "Удалить".
-constexpr int Test2StepButton[5] = {7, 8, 9, 10, 12};
+// The buttons of Test 2's steps, word 1 to 5; Command11 is "Удалить". Test 1's
+// step k is Command k.
+constexpr int Test2StepButton[WordsPerTest] = {7, 8, 9, 10, 12};
 
 } // namespace
 
@@ -66,6 +67,7 @@ void askExitQuestion()
 
 Form1::Form1()
 {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Флажки"));
     buildControls();
     buildMenus();
@@ -93,14 +95,14 @@ void Form1::buildControls()
     letterFont.setBold(true);
 
     for (int n = 1; n <= FlagCount; ++n) {
-        const int row = (n - 1) / 8, column = (n - 1) % 8;
+        const int row = (n - 1) / FlagsPerRow, column = (n - 1) % FlagsPerRow;
         auto* flag = new ImageControl(client);
         flag->setObjectName(QStringLiteral("Pic%1").arg(n));
         flag->setGeometry(twipsRect(120 + 1440 * column, 600 + 960 * row, 1215, 615));
         flag->setPicture(QPixmap::fromImage(drawFlag(n)));
         flag->setToolTip(flagToolTip(n));
         connect(flag, &ImageControl::clicked, this, [this, n] { Pic_Click(n); });
-        Pic_[static_cast<size_t>(n - 1)] = flag;
+        Pic[n] = flag;
 
         auto* letter = new QLabel(flagLetter(n), client);
         letter->setObjectName(QStringLiteral("Label%1").arg(n));
@@ -108,47 +110,47 @@ void Form1::buildControls()
         // Set low in its cell: the row of flags above overlaps the top pixel.
         letter->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         letter->setFont(letterFont);
-        Label_[static_cast<size_t>(n - 1)] = letter;
+        Label[n] = letter;
     }
 
-    picz_ = new ImageControl(client, false, false);
-    picz_->setObjectName(QStringLiteral("picz"));
-    picz_->setGeometry(twipsRect(1560, 4440, 1215, 615));
-    picz_->setToolTip(QStringLiteral("Ёрунда"));
+    picz = new ImageControl(client, false, false);
+    picz->setObjectName(QStringLiteral("picz"));
+    picz->setGeometry(twipsRect(1560, 4440, 1215, 615));
+    picz->setToolTip(QStringLiteral("Ёрунда"));
 
     for (int k = 1; k <= SlotCount; ++k) {
         auto* slot = new ImageControl(client);
         slot->setObjectName(QStringLiteral("Image%1").arg(k));
         slot->setGeometry(twipsRect(480 + 1320 * (k - 1), 5520, 1215, 615));
-        Image_[static_cast<size_t>(k - 1)] = slot;
+        Image[k] = slot;
     }
 
     const QColor lightYellow(255, 255, 192);
-    Text1_ = new QLineEdit(client);
-    Text1_->setObjectName(QStringLiteral("Text1"));
-    Text1_->setGeometry(twipsRect(600, 6240, 3615, 480));
-    Text1_->setFont(sansSerif(18));
-    Text1_->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(255, 255, 192); }"));
-    Text1_->hide();
+    Text1 = new QLineEdit(client);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(600, 6240, 3615, 480));
+    Text1->setFont(sansSerif(18));
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(255, 255, 192); }"));
+    Text1->hide();
 
-    Label34_ = new QLabel(client);
-    Label34_->setObjectName(QStringLiteral("Label34"));
-    Label34_->setGeometry(twipsRect(600, 6240, 3615, 465));
-    Label34_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Label34_->setAlignment(Qt::AlignCenter);
-    Label34_->setFont(sansSerif(18));
-    Label34_->setAutoFillBackground(true);
-    QPalette yellow = Label34_->palette();
+    Label34 = new QLabel(client);
+    Label34->setObjectName(QStringLiteral("Label34"));
+    Label34->setGeometry(twipsRect(600, 6240, 3615, 465));
+    Label34->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label34->setAlignment(Qt::AlignCenter);
+    Label34->setFont(sansSerif(18));
+    Label34->setAutoFillBackground(true);
+    QPalette yellow = Label34->palette();
     yellow.setColor(QPalette::Window, lightYellow);
-    Label34_->setPalette(yellow);
-    Label34_->hide();
+    Label34->setPalette(yellow);
+    Label34->hide();
 
     struct ButtonPlace
     {
         int left, width;
         const char16_t* caption;
     };
-    const ButtonPlace places[13] = {
+    const ButtonPlace places[CommandCount] = {
         {4320, 1335, u"Вариант I >>>"}, {4320, 1335, u"Вариант I >>>"},
         {4320, 1335, u"Вариант I >>>"}, {4320, 1335, u"Вариант I >>>"},
         {4320, 1335, u"Вариант I >>>"}, {240, 11295, u"Результат"},
@@ -157,14 +159,14 @@ void Form1::buildControls()
         {4320, 1335, u"Удалить"},       {5640, 1215, u"Дальше"},
         {120, 11295, u"Результат"},
     };
-    void (Form1::*handlers[13])() = {
+    void (Form1::*handlers[CommandCount])() = {
         &Form1::Command1_Click,  &Form1::Command2_Click,  &Form1::Command3_Click,
         &Form1::Command4_Click,  &Form1::Command5_Click,  &Form1::Command6_Click,
         &Form1::Command7_Click,  &Form1::Command8_Click,  &Form1::Command9_Click,
         &Form1::Command10_Click, &Form1::Command11_Click, &Form1::Command12_Click,
         &Form1::Command13_Click,
     };
-    for (int n = 1; n <= 13; ++n) {
+    for (int n = 1; n <= CommandCount; ++n) {
         const ButtonPlace& place = places[n - 1];
         auto* button = new QPushButton(QString::fromUtf16(place.caption), client);
         button->setObjectName(QStringLiteral("Command%1").arg(n));
@@ -173,12 +175,12 @@ void Form1::buildControls()
             button->setFont(sansSerif(13.5, true));
         button->hide();
         connect(button, &QPushButton::clicked, this, handlers[n - 1]);
-        Command_[static_cast<size_t>(n - 1)] = button;
+        Command[n] = button;
     }
     // Tab order: Text1, then the buttons by number.
-    QWidget::setTabOrder(Text1_, Command_[0]);
-    for (size_t i = 1; i < Command_.size(); ++i)
-        QWidget::setTabOrder(Command_[i - 1], Command_[i]);
+    QWidget::setTabOrder(Text1, Command[1]);
+    for (int n = 2; n <= CommandCount; ++n)
+        QWidget::setTabOrder(Command[n - 1], Command[n]);
 
     auto makeLine = [client](const char* name, int top) {
         auto* line = new QFrame(client);
@@ -188,49 +190,52 @@ void Form1::buildControls()
         line->setBackgroundRole(QPalette::Highlight);
         return line;
     };
-    Line1_ = makeLine("Line1", 5280);
-    Line3_ = makeLine("Line3", 6840);
+    Line1 = makeLine("Line1", 5280);
+    Line3 = makeLine("Line3", 6840);
 }
 
 void Form1::buildMenus()
 {
-    QMenu* mmu1 = menuBar()->addMenu(QStringLiteral("Файл"));
-    mmu1->setObjectName(QStringLiteral("mmu1"));
+    auto addMenu = [this](const char* name, const QString& text) {
+        QMenu* menu = menuBar()->addMenu(text);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
     auto addItem = [this](QMenu* menu, const char* name, const QString& text, QKeySequence key,
                           void (Form1::*handler)()) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
         connect(action, &QAction::triggered, this, handler);
+        return action;
     };
-    addItem(mmu1, "mmu2", QStringLiteral("Начать Тест №1 Вариант I"), Qt::Key_F2,
-            &Form1::mmu2_Click);
-    addItem(mmu1, "mmu10", QStringLiteral("Начать Тест №1 Вариант II"), QKeySequence(),
-            &Form1::mmu10_Click);
-    addItem(mmu1, "mmu3", QStringLiteral("Начать Тест №2"), Qt::Key_F3, &Form1::mmu3_Click);
-    addItem(mmu1, "mmu4", QStringLiteral("Выход"), Qt::Key_F12, &Form1::mmu4_Click);
+    mmu1 = addMenu("mmu1", QStringLiteral("Файл"));
+    mmu2 = addItem(mmu1, "mmu2", QStringLiteral("Начать Тест №1 Вариант I"), Qt::Key_F2,
+                   &Form1::mmu2_Click);
+    mmu10 = addItem(mmu1, "mmu10", QStringLiteral("Начать Тест №1 Вариант II"), QKeySequence(),
+                    &Form1::mmu10_Click);
+    mmu3 = addItem(mmu1, "mmu3", QStringLiteral("Начать Тест №2"), Qt::Key_F3, &Form1::mmu3_Click);
+    mmu4 = addItem(mmu1, "mmu4", QStringLiteral("Выход"), Qt::Key_F12, &Form1::mmu4_Click);
 
-    QMenu* mm5 = menuBar()->addMenu(QStringLiteral("Справка"));
-    mm5->setObjectName(QStringLiteral("mm5"));
-    addItem(mm5, "mm6", QStringLiteral("Помощь"), Qt::Key_F1, &Form1::mm6_Click);
-    addItem(mm5, "mm7", QStringLiteral("О программе"), QKeySequence(), &Form1::mm7_Click);
-    addItem(mm5, "mm8", QStringLiteral("Об авторах"), QKeySequence(), &Form1::mm8_Click);
+    mm5 = addMenu("mm5", QStringLiteral("Справка"));
+    mm6 = addItem(mm5, "mm6", QStringLiteral("Помощь"), Qt::Key_F1, &Form1::mm6_Click);
+    mm7 = addItem(mm5, "mm7", QStringLiteral("О программе"), QKeySequence(), &Form1::mm7_Click);
+    mm8 = addItem(mm5, "mm8", QStringLiteral("Об авторах"), QKeySequence(), &Form1::mm8_Click);
 
-    QMenu* mm9 = menuBar()->addMenu(QStringLiteral("Дополнительно"));
-    mm9->setObjectName(QStringLiteral("mm9"));
-    addItem(mm9, "mm10", QStringLiteral("Форум"), QKeySequence(), &Form1::mm10_Click);
+    mm9 = addMenu("mm9", QStringLiteral("Дополнительно"));
+    mm10 = addItem(mm9, "mm10", QStringLiteral("Форум"), QKeySequence(), &Form1::mm10_Click);
 }
 
 const QPixmap& Form1::flagPicture(int n) const
 {
-    return pic(n)->picture();
+    return Pic[n]->picture();
 }
 
 SlotKeys Form1::slotKeys() const
 {
     SlotKeys keys{};
     for (int k = 1; k <= SlotCount; ++k)
-        keys[static_cast<size_t>(k - 1)] = image(k)->pictureKey();
+        keys[static_cast<size_t>(k - 1)] = Image[k]->pictureKey();
     return keys;
 }
 
@@ -238,13 +243,13 @@ FlagKeys Form1::flagKeys() const
 {
     FlagKeys keys{};
     for (int n = 1; n <= FlagCount; ++n)
-        keys[static_cast<size_t>(n - 1)] = pic(n)->pictureKey();
+        keys[static_cast<size_t>(n - 1)] = Pic[n]->pictureKey();
     return keys;
 }
 
 void Form1::Form_Load()
 {
-    for (ImageControl* slot : Image_)
+    for (ImageControl* slot : Image)
         slot->hide();
 }
 
@@ -288,13 +293,13 @@ void Form1::Pic_Click(int n)
                                common::BoxIcon::Stop);
         return;
     }
-    image(k)->setPicture(flagPicture(n));
+    Image[k]->setPicture(flagPicture(n));
 }
 
 void Form1::emptySlots()
 {
-    for (ImageControl* slot : Image_)
-        slot->setPicture(picz_->picture());
+    for (ImageControl* slot : Image)
+        slot->setPicture(picz->picture());
 }
 
 void Form1::showScore()
@@ -318,14 +323,14 @@ void Form1::startTest1(Test1Variant variant)
     Correct = 0;
     common::showMessageBox(QStringLiteral("Напишите слово зашифрованное флажками"),
                            QStringLiteral("Подсказка"), common::BoxIcon::Question);
-    Text1_->show();
-    command(1)->show();
-    for (int n = 2; n <= 13; ++n)
-        command(n)->hide();
-    Label34_->hide();
+    Text1->show();
+    Command[1]->show();
+    for (int n = 2; n <= CommandCount; ++n)
+        Command[n]->hide();
+    Label34->hide();
     showTest1Word(variant, 1);
-    for (int n = 1; n <= 5; ++n)
-        command(n)->setText(caption(variant));
+    for (int k = 1; k <= WordsPerTest; ++k)
+        Command[k]->setText(caption(variant));
 }
 
 void Form1::showTest1Word(Test1Variant variant, int k)
@@ -333,10 +338,10 @@ void Form1::showTest1Word(Test1Variant variant, int k)
     const std::vector<int>& flags = test1Word(variant, k).flags;
     for (int slot = 1; slot <= SlotCount; ++slot) {
         if (slot <= static_cast<int>(flags.size())) {
-            image(slot)->setPicture(flagPicture(flags[static_cast<size_t>(slot - 1)]));
-            image(slot)->show();
+            Image[slot]->setPicture(flagPicture(flags[static_cast<size_t>(slot - 1)]));
+            Image[slot]->show();
         } else {
-            image(slot)->hide();
+            Image[slot]->hide();
         }
     }
 }
@@ -344,9 +349,9 @@ void Form1::showTest1Word(Test1Variant variant, int k)
 void Form1::test1Step(int k)
 {
     const Test1Variant variant =
-        command(k)->text() == VariantICaption ? Test1Variant::First : Test1Variant::Second;
+        Command[k]->text() == VariantICaption ? Test1Variant::First : Test1Variant::Second;
     const QString word = QString::fromUtf16(test1Word(variant, k).word);
-    if (isRightTypedAnswer(Text1_->text(), word)) {
+    if (isRightTypedAnswer(Text1->text(), word)) {
         common::showMessageBox(QStringLiteral("Правильно!"), QStringLiteral("Ответ"),
                                common::BoxIcon::Exclamation);
         ++Correct;
@@ -355,40 +360,40 @@ void Form1::test1Step(int k)
                                common::BoxIcon::Exclamation);
     }
 
-    if (k < 5) {
+    if (k < WordsPerTest) {
         showTest1Word(variant, k + 1);
-        Text1_->clear();
-        command(k)->hide();
-        command(k + 1)->show();
+        Text1->clear();
+        Command[k]->hide();
+        Command[k + 1]->show();
         return;
     }
-    for (ImageControl* slot : Image_)
+    for (ImageControl* slot : Image)
         slot->hide();
     if (variant == Test1Variant::Second)
-        Text1_->clear();
-    Text1_->hide();
-    command(5)->hide();
-    command(6)->show();
+        Text1->clear();
+    Text1->hide();
+    Command[k]->hide();
+    Command[6]->show();
 }
 
 void Form1::mmu3_Click()
 {
     Correct = 0;
-    Label34_->show();
-    command(13)->hide();
+    Label34->show();
+    Command[13]->hide();
     common::showMessageBox(QStringLiteral("Нажимайте на флажки для зашифровки слова флажками"),
                            QStringLiteral("Подсказка"), common::BoxIcon::Question);
-    command(7)->show();
+    Command[7]->show();
     for (int n : {8, 9, 10, 12})
-        command(n)->hide();
-    Text1_->hide();
+        Command[n]->hide();
+    Text1->hide();
     for (int n = 1; n <= 6; ++n)
-        command(n)->hide();
-    for (ImageControl* slot : Image_)
+        Command[n]->hide();
+    for (ImageControl* slot : Image)
         slot->show();
-    command(11)->show();
+    Command[11]->show();
     emptySlots();
-    Label34_->setText(QString::fromUtf16(test2Word(1).word));
+    Label34->setText(QString::fromUtf16(test2Word(1).word));
 }
 
 void Form1::test2Step(int step)
@@ -399,17 +404,17 @@ void Form1::test2Step(int step)
     if (right)
         ++Correct;
 
-    command(Test2StepButton[step - 1])->hide();
-    if (step < 5) {
-        Label34_->setText(QString::fromUtf16(test2Word(step + 1).word));
-        command(Test2StepButton[step])->show();
+    Command[Test2StepButton[step - 1]]->hide();
+    if (step < WordsPerTest) {
+        Label34->setText(QString::fromUtf16(test2Word(step + 1).word));
+        Command[Test2StepButton[step]]->show();
     } else {
-        command(13)->show();
+        Command[13]->show();
     }
     emptySlots();
-    if (step == 5) {
-        Label34_->hide();
-        command(11)->hide();
+    if (step == WordsPerTest) {
+        Label34->hide();
+        Command[11]->hide();
     }
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "controlarray.h"
 #include "quizwords.h"
 
 #include <QMainWindow>
 #include <QPixmap>
 
-#include <array>
 #include <memory>
 
 class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace korventa {
@@ -21,6 +22,11 @@ class Form3;
 class Form4;
 class Form5;
 class ImageControl;
+
+// The buttons of the bottom row, Command1 to Command13.
+constexpr int CommandCount = 13;
+// The flag alphabet is laid out eight to a row.
+constexpr int FlagsPerRow = 8;
 
 // "Выйти из программы?": Yes ends the program at once, No changes nothing.
 void askExitQuestion();
@@ -35,14 +41,30 @@ public:
     Form1();
     ~Form1() override;
 
-    // Controls by their numbers: flag N (1..33), letter N, slot k (1..8), CommandN (1..13).
-    ImageControl* pic(int n) const { return Pic_[static_cast<size_t>(n - 1)]; }
-    QLabel* label(int n) const { return Label_[static_cast<size_t>(n - 1)]; }
-    ImageControl* image(int k) const { return Image_[static_cast<size_t>(k - 1)]; }
-    QPushButton* command(int n) const { return Command_[static_cast<size_t>(n - 1)]; }
-    ImageControl* picz() const { return picz_; }
-    QLineEdit* text1() const { return Text1_; }
-    QLabel* label34() const { return Label34_; }
+    // The flag alphabet: Pic[n] shows flag n, Label[n] its letter.
+    ControlArray<ImageControl, FlagCount> Pic;
+    ControlArray<QLabel, FlagCount> Label;
+    // Its picture, which is empty, is the mark of an empty answer slot.
+    ImageControl* picz = nullptr;
+    // The answer slots, Image[1] leftmost.
+    ControlArray<ImageControl, SlotCount> Image;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label34 = nullptr;
+    ControlArray<QPushButton, CommandCount> Command;
+    QFrame* Line1 = nullptr;
+    QFrame* Line3 = nullptr;
+
+    QMenu* mmu1 = nullptr;
+    QAction* mmu2 = nullptr;
+    QAction* mmu10 = nullptr;
+    QAction* mmu3 = nullptr;
+    QAction* mmu4 = nullptr;
+    QMenu* mm5 = nullptr;
+    QAction* mm6 = nullptr;
+    QAction* mm7 = nullptr;
+    QAction* mm8 = nullptr;
+    QMenu* mm9 = nullptr;
+    QAction* mm10 = nullptr;
 
     // The picture object of flag N, the same one for the whole run.
     const QPixmap& flagPicture(int n) const;
@@ -96,16 +118,6 @@ private:
     void test2Step(int step);
     void emptySlots();
     void showScore();
-
-    std::array<ImageControl*, 33> Pic_{};
-    std::array<QLabel*, 33> Label_{};
-    std::array<ImageControl*, SlotCount> Image_{};
-    std::array<QPushButton*, 13> Command_{};
-    ImageControl* picz_ = nullptr;
-    QLineEdit* Text1_ = nullptr;
-    QLabel* Label34_ = nullptr;
-    QFrame* Line1_ = nullptr;
-    QFrame* Line3_ = nullptr;
 
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

@@ -6,13 +6,13 @@ namespace korventa {
 
 namespace {
 
-const QuizWord Test1VariantI[5] = {
+const QuizWord Test1VariantI[WordsPerTest] = {
     {u"файл", {22, 1, 11, 13}},      {u"архив", {1, 18, 23, 10, 3}},
     {u"папка", {17, 1, 17, 12, 1}},  {u"ярлык", {33, 18, 13, 29, 12}},
     {u"вирус", {3, 10, 18, 21, 19}},
 };
 
-const QuizWord Test1VariantII[5] = {
+const QuizWord Test1VariantII[WordsPerTest] = {
     {u"алгоритм", {1, 13, 4, 16, 18, 10, 20, 14}},
     {u"массив", {14, 1, 19, 19, 10, 3}},
     {u"меню", {14, 6, 15, 32}},
@@ -20,7 +20,7 @@ const QuizWord Test1VariantII[5] = {
     {u"каталог", {12, 1, 20, 1, 13, 16, 4}},
 };
 
-const QuizWord Test2Words[5] = {
+const QuizWord Test2Words[WordsPerTest] = {
     {u"Драйвер", {5, 18, 1, 11, 3, 6, 18}},
     {u"форма", {22, 16, 18, 14, 1}},
     {u"система", {19, 10, 19, 20, 6, 14, 1}},
@@ -32,13 +32,13 @@ const QuizWord Test2Words[5] = {
 
 const QuizWord& test1Word(Test1Variant variant, int k)
 {
-    Q_ASSERT(k >= 1 && k <= 5);
+    Q_ASSERT(k >= 1 && k <= WordsPerTest);
     return variant == Test1Variant::First ? Test1VariantI[k - 1] : Test1VariantII[k - 1];
 }
 
 const QuizWord& test2Word(int k)
 {
-    Q_ASSERT(k >= 1 && k <= 5);
+    Q_ASSERT(k >= 1 && k <= WordsPerTest);
     return Test2Words[k - 1];
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flags.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -9,6 +11,8 @@
 namespace korventa {
 
 constexpr int SlotCount = 8;
+// Each test, and each variant of Test 1, has this many words.
+constexpr int WordsPerTest = 5;
 
 struct QuizWord
 {
@@ -30,7 +34,7 @@ bool isRightTypedAnswer(const QString& typed, const QString& word);
 // What the eight slots hold, as picture keys from slot 1 on; 0 is an empty slot.
 using SlotKeys = std::array<qint64, SlotCount>;
 // The picture keys of flags 1 to 33, at index N - 1.
-using FlagKeys = std::array<qint64, 33>;
+using FlagKeys = std::array<qint64, FlagCount>;
 
 // Test 2's check: slot k holds flag f(k) for every letter of the word; slots
 // after the word are not looked at.

@@ -37,6 +37,7 @@ private slots:
     void shouldAddAFullStopToAnEscapedError_data();
     void shouldAddAFullStopToAnEscapedError();
     void shouldShowAnErrorEscapingAHandlerAndGoOn();
+    void shouldShowAnErrorEscapingAHandlerThenEndWhenAskedTo();
     void shouldConvertWindows1251BothWays();
     void shouldLowerCaseOnlyLettersOfWindows1251_data();
     void shouldLowerCaseOnlyLettersOfWindows1251();
@@ -144,6 +145,29 @@ void CommonTest::shouldShowAnErrorEscapingAHandlerAndGoOn()
     QCOMPARE(recorder.last().text, QString("Сбой."));
     QCOMPARE(recorder.last().caption, QString("Veritabula"));
     QCOMPARE(recorder.last().icon, BoxIcon::Stop);
+}
+
+// The quizzes trap no error: the box comes first, then the program ends.
+void CommonTest::shouldShowAnErrorEscapingAHandlerThenEndWhenAskedTo()
+{
+    auto* app = static_cast<common::Application*>(QCoreApplication::instance());
+    QVERIFY(!app->endAfterEscapedError());
+    app->setEndAfterEscapedError(true);
+    const auto goOnAgain = qScopeGuard([app] { app->setEndAfterEscapedError(false); });
+    common::MessageBoxRecorder recorder;
+    common::ProgramExitCatcher catcher;
+    int exitsAtBox = -1;
+    recorder.onBox = [&](const common::BoxRequest&) { exitsAtBox = catcher.exits; };
+    FailingHandler handler;
+    QEvent event(QEvent::User);
+    QVERIFY_THROWS_EXCEPTION(common::ProgramExit, app->notify(&handler, &event));
+    QCOMPARE(handler.calls, 1);
+    QCOMPARE(recorder.count(), 1);
+    QCOMPARE(exitsAtBox, 0);
+    QCOMPARE(recorder.last().text, QString("Сбой."));
+    QCOMPARE(recorder.last().icon, BoxIcon::Stop);
+    QCOMPARE(catcher.exits, 1);
+    QCOMPARE(catcher.lastCode, 1);
 }
 
 void CommonTest::shouldConvertWindows1251BothWays()

@@ -1,5 +1,7 @@
 #include "picturefolder.h"
 
+#include "picturefiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -7,7 +9,7 @@
 PictureFolder::PictureFolder()
 {
     const QDir source(QStringLiteral(FIGURINEX_PICTURES_DIR));
-    for (const QString& name : source.entryList({"*.bmp", "*.jpg"}, QDir::Files))
+    for (const QString& name : figurinex::pictureFiles())
         copied += QFile::copy(source.filePath(name), filePath(name)) ? 1 : 0;
 }
 

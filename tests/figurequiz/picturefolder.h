@@ -7,7 +7,8 @@
 
 class QLabel;
 
-// A temporary current folder holding copies of the generated pictures.
+// A temporary current folder holding copies of the generated pictures, every
+// one the program reads.
 class PictureFolder : public testsupport::TemporaryCurrentFolder
 {
 public:

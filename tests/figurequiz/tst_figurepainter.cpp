@@ -1,7 +1,7 @@
 #include "cipherpictures.h"
 #include "figurepainter.h"
+#include "picturefiles.h"
 #include "picturefolder.h"
-#include "wordround.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,15 +116,15 @@ void FigurePainterTest::shouldEmbedTheCodeTableAt24BitsWithABrownGrid()
 void FigurePainterTest::shouldWriteEveryWordSoThatTheTableDecodesIt_data()
 {
     QTest::addColumn<QString>("word");
-    for (int step = 0; step <= figurinex::WordsInRound; ++step)
-        QTest::addRow("%d", step) << figurinex::wordPictureFile(step).chopped(4);
+    for (const QString& word : figurinex::pictureWords())
+        QTest::addRow("%s", qPrintable(word)) << word;
 }
 
 void FigurePainterTest::shouldWriteEveryWordSoThatTheTableDecodesIt()
 {
     QFETCH(QString, word);
     PictureFolder folder;
-    const QImage picture(word + QStringLiteral(".bmp"));
+    const QImage picture(figurinex::fileOfWord(word));
     QVERIFY(!picture.isNull());
     QVERIFY(picture.width() <= 505 && picture.height() <= 89); // fits the word box
     QCOMPARE(decode(picture, static_cast<int>(word.size())), word);

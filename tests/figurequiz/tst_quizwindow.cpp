@@ -1,6 +1,7 @@
 #include "authorswindow.h"
 #include "helpwindow.h"
 #include "messagebox.h"
+#include "picturefiles.h"
 #include "picturefolder.h"
 #include "programexit.h"
 #include "quizwindow.h"
@@ -20,16 +21,12 @@ using figurinex::Form1;
 
 namespace {
 
-const QStringList letterPictures = {"а.bmp", "б.bmp", "в.bmp", "г.bmp", "д.bmp",
-                                    "е.bmp", "ё.bmp", "н.bmp", "о.bmp", "э.bmp",
-                                    "ш.bmp", "щ.bmp", "п.bmp", "т.bmp", "ы.bmp"};
-
 // The letters of the four figures from left to right on the screen.
 QString figureRow(const Form1& form)
 {
     QString row;
     for (const QLabel* image : {form.Image2, form.Image4, form.Image3, form.Image5}) {
-        const QString shown = shownPicture(image, letterPictures);
+        const QString shown = shownPicture(image, figurinex::pictureFiles());
         row += shown.isEmpty() ? QStringLiteral("-") : shown.left(1);
     }
     return row;

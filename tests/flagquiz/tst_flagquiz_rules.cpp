@@ -30,7 +30,7 @@ void FlagQuizRulesTest::shouldSpellEveryQuizWordWithItsOwnLetters_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<std::vector<int>>("flags");
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= WordsPerTest; ++k) {
         const QuizWord* words[] = {&test1Word(Test1Variant::First, k),
                                    &test1Word(Test1Variant::Second, k), &test2Word(k)};
         const char* lists[] = {"test 1 variant I", "test 1 variant II", "test 2"};
@@ -44,7 +44,7 @@ void FlagQuizRulesTest::shouldSpellEveryQuizWordWithItsOwnLetters()
 {
     QFETCH(QString, word);
     QFETCH(std::vector<int>, flags);
-    QVERIFY(flags.size() <= 8);
+    QVERIFY(flags.size() <= SlotCount);
     QCOMPARE(static_cast<qsizetype>(flags.size()), word.size());
     for (size_t i = 0; i < flags.size(); ++i)
         QCOMPARE(flagLetter(flags[i]), word.mid(static_cast<qsizetype>(i), 1).toUpper());
@@ -53,9 +53,9 @@ void FlagQuizRulesTest::shouldSpellEveryQuizWordWithItsOwnLetters()
 void FlagQuizRulesTest::shouldDrawEveryFlagAtItsSizeAndUnlikeTheOthers()
 {
     QList<QImage> images;
-    for (int n = 1; n <= 33; ++n) {
+    for (int n = 1; n <= FlagCount; ++n) {
         const QImage image = drawFlag(n);
-        QCOMPARE(image.size(), n == 7 ? QSize(92, 41) : QSize(160, 120));
+        QCOMPARE(image.size(), n == YoFlag ? QSize(92, 41) : QSize(160, 120));
         QVERIFY2(!images.contains(image), qPrintable(flagLetter(n)));
         images << image;
     }
@@ -72,7 +72,7 @@ void FlagQuizRulesTest::shouldDrawTheColoursOfTheDesignTable_data()
     QTest::addRow("А tails cut at the fly") << 1 << QPoint(155, 60) << QColor();
     QTest::addRow("В red border") << 3 << QPoint(4, 60) << red;
     QTest::addRow("В blue core") << 3 << QPoint(48, 60) << blue;
-    QTest::addRow("Ё black under white") << 7 << QPoint(20, 33) << black;
+    QTest::addRow("Ё black under white") << YoFlag << QPoint(20, 33) << black;
     QTest::addRow("З blue top-left") << 9 << QPoint(10, 10) << blue;
     QTest::addRow("П blue fly") << 17 << QPoint(130, 60) << blue;
     QTest::addRow("Т black top-right") << 20 << QPoint(130, 20) << black;

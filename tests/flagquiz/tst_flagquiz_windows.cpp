@@ -25,7 +25,12 @@
 using common::BoxAnswer;
 using common::BoxButtons;
 using common::BoxIcon;
+using korventa::CommandCount;
+using korventa::FlagCount;
 using korventa::Form1;
+using korventa::SlotCount;
+using korventa::WordsPerTest;
+using korventa::YoFlag;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -42,23 +47,23 @@ template <typename Control> QList<int> shown(Control control, int count)
 
 QList<int> shownButtons(const Form1& form)
 {
-    return shown([&form](int n) { return form.command(n); }, 13);
+    return shown([&form](int n) { return form.Command[n]; }, CommandCount);
 }
 
 QList<int> shownSlots(const Form1& form)
 {
-    return shown([&form](int n) { return form.image(n); }, 8);
+    return shown([&form](int n) { return form.Image[n]; }, SlotCount);
 }
 
 // The flag numbers in the slots, 0 for an empty slot, -1 for a picture of no flag.
 QList<int> slotFlags(const Form1& form)
 {
     QList<int> flags;
-    for (int k = 1; k <= 8; ++k) {
-        const qint64 key = form.image(k)->pictureKey();
+    for (int k = 1; k <= SlotCount; ++k) {
+        const qint64 key = form.Image[k]->pictureKey();
         int found = key == 0 ? 0 : -1;
-        for (int n = 1; n <= 33 && found == -1; ++n)
-            if (form.pic(n)->pictureKey() == key)
+        for (int n = 1; n <= FlagCount && found == -1; ++n)
+            if (form.Pic[n]->pictureKey() == key)
                 found = n;
         flags << found;
     }
@@ -68,13 +73,13 @@ QList<int> slotFlags(const Form1& form)
 void clickFlags(Form1& form, std::initializer_list<int> flags)
 {
     for (int n : flags)
-        QTest::mouseClick(form.pic(n), Qt::LeftButton);
+        QTest::mouseClick(form.Pic[n], Qt::LeftButton);
 }
 
 void answerTest1(Form1& form, int k, const QString& text)
 {
-    form.text1()->setText(text);
-    QTest::mouseClick(form.command(k), Qt::LeftButton);
+    form.Text1->setText(text);
+    QTest::mouseClick(form.Command[k], Qt::LeftButton);
 }
 
 QStringList texts(const common::MessageBoxRecorder& recorder)
@@ -147,23 +152,23 @@ void FlagQuizWindowsTest::shouldStartWithOnlyTheAlphabetOnShow()
     QCOMPARE(form.centralWidget()->size(), QSize(768, 465));
     QVERIFY(shownButtons(form).isEmpty());
     QVERIFY(shownSlots(form).isEmpty());
-    QVERIFY(!form.text1()->isVisible());
-    QVERIFY(!form.label34()->isVisible());
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QVERIFY(!form.Text1->isVisible());
+    QVERIFY(!form.Label34->isVisible());
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 
     const QString letters = u"АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_s;
-    for (int n = 1; n <= 33; ++n) {
-        QCOMPARE(form.label(n)->text(), letters.mid(n - 1, 1));
+    for (int n = 1; n <= FlagCount; ++n) {
+        QCOMPARE(form.Label[n]->text(), letters.mid(n - 1, 1));
         const QPoint place((120 + 1440 * ((n - 1) % 8)) / 15, (600 + 960 * ((n - 1) / 8)) / 15);
-        QCOMPARE(form.pic(n)->pos(), place);
-        QCOMPARE(form.label(n)->pos(), place - QPoint(0, 24));
-        QVERIFY(form.pic(n)->pictureKey() != 0);
-        const bool noToolTip = n == 7 || n == 18 || (n >= 27 && n <= 32);
-        QCOMPARE(form.pic(n)->toolTip().isEmpty(), noToolTip);
+        QCOMPARE(form.Pic[n]->pos(), place);
+        QCOMPARE(form.Label[n]->pos(), place - QPoint(0, 24));
+        QVERIFY(form.Pic[n]->pictureKey() != 0);
+        const bool noToolTip = n == YoFlag || n == 18 || (n >= 27 && n <= 32);
+        QCOMPARE(form.Pic[n]->toolTip().isEmpty(), noToolTip);
     }
-    QCOMPARE(form.pic(21)->toolTip(), u"Тепрлю бедствие, нужна немедленная помощь."_s);
-    QCOMPARE(form.picz()->toolTip(), u"Ёрунда"_s);
-    QCOMPARE(form.picz()->pictureKey(), 0);
+    QCOMPARE(form.Pic[21]->toolTip(), u"Тепрлю бедствие, нужна немедленная помощь."_s);
+    QCOMPARE(form.picz->toolTip(), u"Ёрунда"_s);
+    QCOMPARE(form.picz->pictureKey(), 0);
 
     const QList<QPair<const char*, QKeySequence>> items = {
         {"mmu2", Qt::Key_F2}, {"mmu10", {}}, {"mmu3", Qt::Key_F3}, {"mmu4", Qt::Key_F12},
@@ -185,8 +190,8 @@ void FlagQuizWindowsTest::shouldFillSlotsInOrderThenReportNoRoom()
     form.mmu2_Click();
     clickFlags(form, {30, 9, 9});
     QCOMPARE(slotFlags(form), (QList<int>{22, 1, 11, 13, 30, 9, 9, 0}));
-    for (int n = 1; n <= 33; ++n)
-        QCOMPARE(form.image(5)->pictureKey() == form.pic(n)->pictureKey(), n == 30);
+    for (int n = 1; n <= FlagCount; ++n)
+        QCOMPARE(form.Image[5]->pictureKey() == form.Pic[n]->pictureKey(), n == 30);
 
     recorder_->clear();
     clickFlags(form, {33, 4});
@@ -224,22 +229,22 @@ void FlagQuizWindowsTest::shouldRunTest1()
     QFETCH(int, score);
     QFETCH(QString, textAfterRun);
     Form1& form = *form_;
-    form.text1()->setText(u"kept from before"_s);
+    form.Text1->setText(u"kept from before"_s);
     form.Correct = 3;
 
     variantII ? form.mmu10_Click() : form.mmu2_Click();
     QCOMPARE(texts(*recorder_), QStringList{u"Напишите слово зашифрованное флажками"_s});
     QCOMPARE(recorder_->last().caption, u"Подсказка"_s);
     QCOMPARE(recorder_->last().icon, BoxIcon::Question);
-    QCOMPARE(form.text1()->text(), u"kept from before"_s);
+    QCOMPARE(form.Text1->text(), u"kept from before"_s);
     QCOMPARE(shownButtons(form), QList<int>{1});
     QCOMPARE(slotFlags(form), variantII ? (QList<int>{1, 13, 4, 16, 18, 10, 20, 14})
                                         : (QList<int>{22, 1, 11, 13, 0, 0, 0, 0}));
     QCOMPARE(shownSlots(form).size(), variantII ? 8 : 4);
-    QCOMPARE(form.command(5)->text(), variantII ? u"Вариант II >>>"_s : u"Вариант I >>>"_s);
+    QCOMPARE(form.Command[5]->text(), variantII ? u"Вариант II >>>"_s : u"Вариант I >>>"_s);
 
     int right = 0;
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= WordsPerTest; ++k) {
         recorder_->clear();
         // The verdict comes up over word K, before the score moves.
         const QList<int> wordK = slotFlags(form);
@@ -254,20 +259,20 @@ void FlagQuizWindowsTest::shouldRunTest1()
         QCOMPARE(recorder_->last().icon, BoxIcon::Exclamation);
         right += recorder_->last().text == u"Правильно!"_s ? 1 : 0;
         QCOMPARE(int(form.Correct), right);
-        if (k < 5) {
+        if (k < WordsPerTest) {
             QCOMPARE(shownButtons(form), QList<int>{k + 1});
-            QVERIFY(form.text1()->text().isEmpty());
+            QVERIFY(form.Text1->text().isEmpty());
         }
     }
     QCOMPARE(right, score);
     QCOMPARE(shownButtons(form), QList<int>{6});
     QVERIFY(shownSlots(form).isEmpty());
-    QVERIFY(form.text1()->isHidden());
-    QCOMPARE(form.text1()->text(), textAfterRun);
+    QVERIFY(form.Text1->isHidden());
+    QCOMPARE(form.Text1->text(), textAfterRun);
 
     recorder_->clear();
-    QTest::mouseClick(form.command(6), Qt::LeftButton);
-    QTest::mouseClick(form.command(6), Qt::LeftButton);
+    QTest::mouseClick(form.Command[6], Qt::LeftButton);
+    QTest::mouseClick(form.Command[6], Qt::LeftButton);
     QCOMPARE(texts(*recorder_), QStringList(2, u"Ваш результат "_s + QString::number(score)));
     QCOMPARE(recorder_->last().caption, u"Результат"_s);
     QCOMPARE(recorder_->last().icon, BoxIcon::Information);
@@ -280,12 +285,12 @@ void FlagQuizWindowsTest::shouldRestartTest1InMidRunWithTheOtherWordList()
     answerTest1(form, 1, u"алгоритм"_s);
     answerTest1(form, 2, u"массив"_s);
     QCOMPARE(int(form.Correct), 2);
-    form.text1()->setText(u"ме"_s);
+    form.Text1->setText(u"ме"_s);
 
     // Variant I over a run of variant II: four slots shown, the rest hidden with old pictures.
     form.mmu2_Click();
     QCOMPARE(int(form.Correct), 0);
-    QCOMPARE(form.text1()->text(), u"ме"_s);
+    QCOMPARE(form.Text1->text(), u"ме"_s);
     QCOMPARE(shownButtons(form), QList<int>{1});
     QCOMPARE(shownSlots(form), (QList<int>{1, 2, 3, 4}));
     QCOMPARE(slotFlags(form), (QList<int>{22, 1, 11, 13, 10, 3, 20, 14}));
@@ -296,7 +301,7 @@ void FlagQuizWindowsTest::shouldRestartTest1InMidRunWithTheOtherWordList()
     answerTest1(form, 1, u"алгоритм"_s);
     answerTest1(form, 2, u"архив"_s);
     QCOMPARE(texts(*recorder_), (QStringList{u"Правильно!"_s, u"Неверно!"_s}));
-    QCOMPARE(form.command(3)->text(), u"Вариант II >>>"_s);
+    QCOMPARE(form.Command[3]->text(), u"Вариант II >>>"_s);
 }
 
 void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength_data()
@@ -318,15 +323,15 @@ void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength()
     Form1& form = *form_;
     form.mmu3_Click();
     for (int n : clicks)
-        QTest::mouseClick(form.pic(n), Qt::LeftButton);
+        QTest::mouseClick(form.Pic[n], Qt::LeftButton);
     recorder_->clear();
-    QTest::mouseClick(form.command(7), Qt::LeftButton);
+    QTest::mouseClick(form.Command[7], Qt::LeftButton);
     QCOMPARE(texts(*recorder_), QStringList{right ? u"Правильно!"_s : u"Неверно!"_s});
     QCOMPARE(recorder_->last().icon, BoxIcon::Exclamation);
     QCOMPARE(int(form.Correct), right ? 1 : 0);
-    QCOMPARE(form.label34()->text(), u"форма"_s);
+    QCOMPARE(form.Label34->text(), u"форма"_s);
     QCOMPARE(shownButtons(form), (QList<int>{8, 11}));
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 }
 
 void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
@@ -338,24 +343,24 @@ void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
              QStringList{u"Нажимайте на флажки для зашифровки слова флажками"_s});
     QCOMPARE(recorder_->last().caption, u"Подсказка"_s);
     QCOMPARE(recorder_->last().icon, BoxIcon::Question);
-    QCOMPARE(form.label34()->text(), u"Драйвер"_s);
+    QCOMPARE(form.Label34->text(), u"Драйвер"_s);
 
     const int stepButtons[] = {7, 8, 9, 10, 12};
-    for (int step = 1; step <= 5; ++step) {
-        QCOMPARE(form.label34()->text(), QString::fromUtf16(korventa::test2Word(step).word));
+    for (int step = 1; step <= WordsPerTest; ++step) {
+        QCOMPARE(form.Label34->text(), QString::fromUtf16(korventa::test2Word(step).word));
         for (int n : korventa::test2Word(step).flags)
-            QTest::mouseClick(form.pic(n), Qt::LeftButton);
-        QTest::mouseClick(form.command(stepButtons[step - 1]), Qt::LeftButton);
+            QTest::mouseClick(form.Pic[n], Qt::LeftButton);
+        QTest::mouseClick(form.Command[stepButtons[step - 1]], Qt::LeftButton);
         QCOMPARE(int(form.Correct), step);
     }
     QCOMPARE(shownButtons(form), QList<int>{13});
-    QVERIFY(form.label34()->isHidden());
-    QCOMPARE(shownSlots(form).size(), 8);
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QVERIFY(form.Label34->isHidden());
+    QCOMPARE(shownSlots(form).size(), SlotCount);
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 
     recorder_->clear();
-    QTest::mouseClick(form.command(13), Qt::LeftButton);
-    QTest::mouseClick(form.command(13), Qt::LeftButton);
+    QTest::mouseClick(form.Command[13], Qt::LeftButton);
+    QTest::mouseClick(form.Command[13], Qt::LeftButton);
     QCOMPARE(texts(*recorder_), QStringList(2, u"Ваш результат 5"_s));
     QCOMPARE(recorder_->last().caption, u"Результат"_s);
     QCOMPARE(recorder_->last().icon, BoxIcon::Information);
@@ -365,22 +370,22 @@ void FlagQuizWindowsTest::shouldEmptySlotsOnRemoveAndRestartOnF3()
 {
     Form1& form = *form_;
     form.mmu3_Click();
-    QTest::mouseClick(form.command(7), Qt::LeftButton);
-    QTest::mouseClick(form.command(8), Qt::LeftButton);
+    QTest::mouseClick(form.Command[7], Qt::LeftButton);
+    QTest::mouseClick(form.Command[8], Qt::LeftButton);
     clickFlags(form, {19, 10, 19});
     form.Correct = 2;
 
-    QTest::mouseClick(form.command(11), Qt::LeftButton);
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
-    QCOMPARE(form.label34()->text(), u"система"_s);
+    QTest::mouseClick(form.Command[11], Qt::LeftButton);
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
+    QCOMPARE(form.Label34->text(), u"система"_s);
     QCOMPARE(int(form.Correct), 2);
     QCOMPARE(shownButtons(form), (QList<int>{9, 11}));
 
     clickFlags(form, {19, 10});
     form.mmu3_Click();
     QCOMPARE(int(form.Correct), 0);
-    QCOMPARE(form.label34()->text(), u"Драйвер"_s);
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(form.Label34->text(), u"Драйвер"_s);
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
     QCOMPARE(shownButtons(form), (QList<int>{7, 11}));
 }
 
@@ -389,15 +394,15 @@ void FlagQuizWindowsTest::shouldHideEachTestsControlsWhenTheOtherStarts()
     Form1& form = *form_;
     form.mmu10_Click();
     form.mmu3_Click();
-    QVERIFY(form.text1()->isHidden());
+    QVERIFY(form.Text1->isHidden());
     QCOMPARE(shownButtons(form), (QList<int>{7, 11}));
-    QCOMPARE(slotFlags(form), QList<int>(8, 0));
+    QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 
     // A finished Test 2 leaves its result button; Test 1 hides it with the rest.
     for (int n : {7, 8, 9, 10, 12})
-        QTest::mouseClick(form.command(n), Qt::LeftButton);
+        QTest::mouseClick(form.Command[n], Qt::LeftButton);
     form.mmu2_Click();
-    QVERIFY(form.label34()->isHidden());
+    QVERIFY(form.Label34->isHidden());
     QCOMPARE(shownButtons(form), QList<int>{1});
 }
 
@@ -414,14 +419,14 @@ void FlagQuizWindowsTest::shouldStepTheSlideshowsEvenWhenHiddenAndKeepTheirTexts
     korventa::Form2* help = form.helpWindow();
     QCOMPARE(help->Image1->pictureKey(), 0);
     help->Timer1_Timer();
-    QCOMPARE(help->Image1->pictureKey(), form.pic(2)->pictureKey());
+    QCOMPARE(help->Image1->pictureKey(), form.Pic[2]->pictureKey());
     QTest::mouseClick(help->Command1, Qt::LeftButton);
     QVERIFY(help->isHidden());
     for (int tick = 2; tick <= 32; ++tick)
         help->Timer1_Timer();
-    QCOMPARE(help->Image1->pictureKey(), form.pic(33)->pictureKey());
+    QCOMPARE(help->Image1->pictureKey(), form.Pic[33]->pictureKey());
     help->Timer1_Timer();
-    QCOMPARE(help->Image1->pictureKey(), form.pic(1)->pictureKey());
+    QCOMPARE(help->Image1->pictureKey(), form.Pic[1]->pictureKey());
     QCOMPARE(form.aboutWindow()->FlagStep, 0);
 
     // Opening again neither makes a second window nor reloads its texts; the
@@ -430,7 +435,7 @@ void FlagQuizWindowsTest::shouldStepTheSlideshowsEvenWhenHiddenAndKeepTheirTexts
     form.mm6_Click();
     QCOMPARE(form.helpWindow(), help);
     QCOMPARE(help->Label1->text(), u"changed"_s);
-    QCOMPARE(help->Image1->pictureKey(), form.pic(1)->pictureKey());
+    QCOMPARE(help->Image1->pictureKey(), form.Pic[1]->pictureKey());
     help->close();
     QVERIFY(help->isHidden());
     QTRY_VERIFY_WITH_TIMEOUT(help->FlagStep >= 2, 3000);
@@ -526,7 +531,7 @@ void FlagQuizWindowsTest::shouldEndOnlyOnYesToTheExitQuestion()
     common::ProgramExitCatcher catcher;
     form.show();
     form.mmu2_Click();
-    form.text1()->setText(u"ярл"_s);
+    form.Text1->setText(u"ярл"_s);
     form.mm10_Click();
     recorder_->clear();
 
@@ -541,7 +546,7 @@ void FlagQuizWindowsTest::shouldEndOnlyOnYesToTheExitQuestion()
     QCOMPARE(recorder_->last().buttons, BoxButtons::YesNo);
     QCOMPARE(catcher.exits, 0);
     QVERIFY(form.isVisible() && form.forumWindow()->isVisible());
-    QCOMPARE(form.text1()->text(), u"ярл"_s);
+    QCOMPARE(form.Text1->text(), u"ярл"_s);
 
     QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form.mmu4_Click());
     QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form.forumWindow()->df_Click());
@@ -557,7 +562,7 @@ void FlagQuizWindowsTest::shouldSaveScreenshots()
     form.show();
     testsupport::saveScreenshot(&form, u"korventa_form1_start"_s);
     form.mmu2_Click();
-    form.text1()->setText(u"файл"_s);
+    form.Text1->setText(u"файл"_s);
     testsupport::saveScreenshot(&form, u"korventa_form1_test1"_s);
     form.mmu3_Click();
     clickFlags(form, {5, 18, 1});
@@ -585,7 +590,7 @@ void FlagQuizWindowsTest::shouldSaveScreenshots()
     page.fill(QColor(192, 192, 255));
     {
         QPainter painter(&page);
-        for (int n = 1; n <= 33; ++n) {
+        for (int n = 1; n <= FlagCount; ++n) {
             const QPoint at(20 + 180 * ((n - 1) % 8), 30 + 160 * ((n - 1) / 8));
             painter.drawText(at + QPoint(0, -8), korventa::flagLetter(n));
             painter.drawPixmap(at, form.flagPicture(n));
@@ -599,7 +604,9 @@ void FlagQuizWindowsTest::shouldSaveScreenshots()
 
 int main(int argc, char** argv)
 {
+    // The application object as the program sets it up.
     common::Application app(argc, argv, u"Korventa"_s);
+    app.setEndAfterEscapedError(true);
     app.setQuitOnLastWindowClosed(false);
     FlagQuizWindowsTest test;
     return QTest::qExec(&test, argc, argv);

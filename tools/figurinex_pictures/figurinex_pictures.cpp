@@ -1,8 +1,10 @@
-// figurinex_pictures <folder> <code table file> <name>...
-// Writes <name>.bmp into <folder> for every name (a single letter gives one
-// figure, a longer name the word in figures), the two portraits zorbo.jpg
-// and lirra.jpg, and the code table as a 24-bit BMP.
+// figurinex_pictures <folder> <code table file>
+// Writes every picture the program reads from its folder into <folder>: one
+// figure for each letter the animated figures use, each word of the round and
+// the end word in figures, and the two portraits; and the code table as a
+// 24-bit BMP.
 #include "cipherpictures.h"
+#include "picturefiles.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -131,8 +133,8 @@ bool save(const QImage& image, const QString& path, const char* format)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: figurinex_pictures <folder> <code table file> <name>...\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: figurinex_pictures <folder> <code table file>\n");
         return 2;
     }
     const QDir folder(QString::fromUtf8(argv[1]));
@@ -141,13 +143,17 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    bool ok = save(figurinex::drawCodeTable(), QString::fromUtf8(argv[2]), "BMP");
-    for (int i = 3; i < argc; ++i) {
-        const QString name = QString::fromUtf8(argv[i]);
-        const QImage picture = name.size() == 1 ? figurinex::drawLetterPicture(name[0])
-                                                : figurinex::drawWordPicture(name);
-        ok = save(picture, folder.filePath(name + QStringLiteral(".bmp")), "BMP") && ok;
-    }
+    bool ok = true;
+    auto write = [&ok](const QImage& picture, const QString& path, const char* format) {
+        ok = save(picture, path, format) && ok;
+    };
+    write(figurinex::drawCodeTable(), QString::fromUtf8(argv[2]), "BMP");
+    for (QChar letter : figurinex::figureLetters())
+        write(figurinex::drawLetterPicture(letter),
+              folder.filePath(figurinex::fileOfLetter(letter)), "BMP");
+    for (const QString& word : figurinex::pictureWords())
+        write(figurinex::drawWordPicture(word), folder.filePath(figurinex::fileOfWord(word)),
+              "BMP");
 
     const Looks zorbo{QColor(120, 170, 220),
                       QColor(40, 90, 160),
@@ -164,9 +170,9 @@ int main(int argc, char** argv)
                       true,
                       false};
     // Each portrait has the size of its box in the authors window.
-    ok = save(drawPortrait(217, 185, zorbo), folder.filePath(QStringLiteral("zorbo.jpg")), "JPG") &&
-         ok;
-    ok = save(drawPortrait(153, 185, lirra), folder.filePath(QStringLiteral("lirra.jpg")), "JPG") &&
-         ok;
+    write(drawPortrait(217, 185, zorbo),
+          folder.filePath(QString::fromUtf16(figurinex::LeftPortrait)), "JPG");
+    write(drawPortrait(153, 185, lirra),
+          folder.filePath(QString::fromUtf16(figurinex::RightPortrait)), "JPG");
     return ok ? 0 : 1;
 }
