@@ -1,5 +1,6 @@
 #include "authorswindow.h"
 
+#include "colours.h"
 #include "formstyle.h"
 #include "picturefiles.h"
 #include "pictures.h"
@@ -16,7 +17,7 @@ Form3::Form3()
     setWindowTitle(QStringLiteral("Авторы"));
     setGeometry(common::twips(2685), common::twips(2970), common::twips(10455),
                 common::twips(5760));
-    setFormBackground(this);
+    common::setGroundColour(this, LightOrange);
 
     Label1 = makeFormLabel(
         this, "Label1",

@@ -1,5 +1,6 @@
 #include "formstyle.h"
 
+#include "colours.h"
 #include "fonts.h"
 #include "units.h"
 
@@ -7,7 +8,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPalette>
 #include <QWidget>
 
 namespace figurinex {
@@ -47,19 +47,8 @@ QLabel* makePictureBox(QWidget* parent, const char* name, int left, int top, int
     box->setGeometry(common::twipsRect(left, top, width, height));
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setFocusPolicy(Qt::StrongFocus);
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-    box->setPalette(palette);
+    common::setGroundColour(box, QApplication::palette().color(QPalette::Button));
     return box;
-}
-
-void setFormBackground(QWidget* window)
-{
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, formBackground());
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
 }
 
 } // namespace figurinex

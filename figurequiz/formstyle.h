@@ -9,11 +9,8 @@ class QWidget;
 
 namespace figurinex {
 
-// The windows' light orange ground.
-inline QColor formBackground()
-{
-    return QColor(255, 192, 128);
-}
+// The windows' ground.
+constexpr QColor LightOrange(255, 192, 128);
 
 // "MS Sans Serif" is asked for; the font match falls back to a sans face.
 QFont formFont(qreal points, bool bold);
@@ -30,7 +27,5 @@ QLabel* makeFormLabel(QWidget* parent, const char* name, const QString& text, in
 // picture is drawn at its own size from the top-left corner and whatever
 // lies outside the box is cut off.
 QLabel* makePictureBox(QWidget* parent, const char* name, int left, int top, int width, int height);
-
-void setFormBackground(QWidget* window);
 
 } // namespace figurinex

@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include "colours.h"
 #include "formstyle.h"
 #include "units.h"
 
@@ -13,7 +14,7 @@ Form2::Form2()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Справка"));
     resize(common::twips(10410), common::twips(7110));
-    setFormBackground(this);
+    common::setGroundColour(this, LightOrange);
 
     Label1 = makeFormLabel(this, "Label1", QString(), 240, 360, 9855, 3135, 13.5, false);
     Label2 = makeFormLabel(this, "Label2", QString(), 240, 3960, 9975, 1695, 13.5, false);

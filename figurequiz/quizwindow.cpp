@@ -2,6 +2,7 @@
 
 #include "authorswindow.h"
 #include "cipherpictures.h"
+#include "colours.h"
 #include "formstyle.h"
 #include "helpwindow.h"
 #include "pictures.h"
@@ -13,7 +14,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
@@ -43,13 +43,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 // Shows the window, made and loaded first when there is none. A window closed
 // with its close box waits for its deferred deletion; it counts as gone.
 template <typename Window> void openOnFirstUse(QPointer<Window>& window)
@@ -75,7 +68,7 @@ Form1::Form1()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Figurinex"));
     resize(common::twips(11370), common::twips(8370));
-    setFormBackground(this);
+    common::setGroundColour(this, LightOrange);
 
     Image1 = makeImage(this, "Image1", 240, 120, 2895, 8055);
     Image1->setPixmap(QPixmap(QStringLiteral(":/figurinex/codetable.bmp")));
@@ -103,8 +96,8 @@ Form1::Form1()
     // The instruction's box is lower than a line of its face at 18 points:
     // a size whose descenders (р, у, щ) show within the box.
     Label1->setFont(fontWithinLineHeight(Label1->font(), Label1->contentsRect().height()));
-    setTextColour(Label2, gridBrown());
-    setTextColour(Label3, gridBrown());
+    common::setTextColour(Label2, gridBrown());
+    common::setTextColour(Label3, gridBrown());
 
     CommandSlovo = makeButton(this, "CommandSlovo", QStringLiteral("Слово"), 2760);
     CommandRez = makeButton(this, "CommandRez", QStringLiteral("Результат"), 3720);

@@ -1,9 +1,11 @@
 #include "forumwindow.h"
 
+#include "colours.h"
 #include "forumfile.h"
 #include "mainwindow.h"
 #include "messagebox.h"
 #include "units.h"
+#include "windowcolours.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -47,17 +49,15 @@ Form5::Form5(Form1* main) : main_(main)
 
     auto* client = new QWidget(this);
     client->setFixedSize(twips(7425), twips(5280));
-    client->setAutoFillBackground(true);
-    QPalette blue = client->palette();
-    blue.setColor(QPalette::Window, QColor(128, 128, 255));
-    client->setPalette(blue);
+    common::setGroundColour(client, MidBlue);
     setCentralWidget(client);
 
     Text1 = new QPlainTextEdit(client);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(common::twipsRect(0, 0, 7455, 5295));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: rgb(255, 255, 192); }"));
+    Text1->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background: %1; }").arg(LightYellow.name()));
     setFocusProxy(Text1);
     Text1->setFocus();
 

@@ -1,10 +1,12 @@
 #include "infowindow.h"
 
+#include "colours.h"
 #include "flags.h"
 #include "fonts.h"
 #include "imagecontrol.h"
 #include "mainwindow.h"
 #include "units.h"
+#include "windowcolours.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,10 +23,7 @@ InfoWindow::InfoWindow(Form1* main, const Layout& layout) : main_(main)
     setObjectName(QString::fromLatin1(layout.name));
     setWindowTitle(QString::fromUtf16(layout.caption));
     setFixedSize(twips(layout.width), twips(layout.height));
-    setAutoFillBackground(true);
-    QPalette blue = palette();
-    blue.setColor(QPalette::Window, QColor(128, 128, 255));
-    setPalette(blue);
+    common::setGroundColour(this, MidBlue);
 
     Image1 = new ImageControl(this, true, false);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -55,10 +54,7 @@ QLabel* InfoWindow::addTextLabel(const char* name, int left, int top, int width,
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(common::classicPointFont(12, true));
-    label->setAutoFillBackground(true);
-    QPalette yellow = label->palette();
-    yellow.setColor(QPalette::Window, QColor(255, 255, 192));
-    label->setPalette(yellow);
+    common::setGroundColour(label, LightYellow);
     label->setFocusPolicy(Qt::NoFocus);
     return label;
 }

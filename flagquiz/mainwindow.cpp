@@ -2,6 +2,7 @@
 
 #include "aboutwindow.h"
 #include "authorswindow.h"
+#include "colours.h"
 #include "flags.h"
 #include "fonts.h"
 #include "forumwindow.h"
@@ -10,6 +11,7 @@
 #include "messagebox.h"
 #include "programexit.h"
 #include "units.h"
+#include "windowcolours.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -84,10 +86,7 @@ void Form1::buildControls()
 {
     auto* client = new QWidget(this);
     client->setFixedSize(twips(11520), twips(6975));
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 255));
-    client->setPalette(palette);
+    common::setGroundColour(client, LightBlue);
     setCentralWidget(client);
 
     QFont letterFont(QStringLiteral("Trebuchet MS"));
@@ -125,12 +124,11 @@ void Form1::buildControls()
         Image[k] = slot;
     }
 
-    const QColor lightYellow(255, 255, 192);
     Text1 = new QLineEdit(client);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(600, 6240, 3615, 480));
     Text1->setFont(sansSerif(18));
-    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(255, 255, 192); }"));
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }").arg(LightYellow.name()));
     Text1->hide();
 
     Label34 = new QLabel(client);
@@ -139,10 +137,7 @@ void Form1::buildControls()
     Label34->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label34->setAlignment(Qt::AlignCenter);
     Label34->setFont(sansSerif(18));
-    Label34->setAutoFillBackground(true);
-    QPalette yellow = Label34->palette();
-    yellow.setColor(QPalette::Window, lightYellow);
-    Label34->setPalette(yellow);
+    common::setGroundColour(Label34, LightYellow);
     Label34->hide();
 
     struct ButtonPlace

@@ -1,7 +1,9 @@
 #include "authorswindow.h"
 
+#include "colours.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "windowcolours.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -18,9 +20,7 @@ QLabel* creditLabel(QWidget* parent, const char* name, int left, int top)
     label->setFont(common::classicFont(19));
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 255, 255));
-    label->setPalette(palette);
+    common::setTextColour(label, Aqua);
     label->move(left, top);
     return label;
 }

@@ -1,6 +1,7 @@
 #include "expressionwindow.h"
 
 #include "application.h"
+#include "colours.h"
 #include "engine.h"
 #include "fonts.h"
 #include "mainwindow.h"
@@ -9,6 +10,7 @@
 #include "teacherlink.h"
 #include "text.h"
 #include "truthtablewindow.h"
+#include "windowcolours.h"
 #include "windowframe.h"
 #include "windowlayout.h"
 
@@ -134,10 +136,7 @@ TfrmTable::TfrmTable()
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(common::classicFont(11));
-    QPalette moneyGreen = palette();
-    moneyGreen.setColor(QPalette::Window, QColor(192, 220, 192));
-    setPalette(moneyGreen);
-    setAutoFillBackground(true);
+    common::setGroundColour(this, MoneyGreen);
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));

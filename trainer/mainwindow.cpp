@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "authorswindow.h"
+#include "colours.h"
 #include "expressionwindow.h"
 #include "fonts.h"
 #include "ipsettings.h"
@@ -9,6 +10,7 @@
 #include "program.h"
 #include "teacherlink.h"
 #include "theorywindow.h"
+#include "windowcolours.h"
 #include "windowframe.h"
 #include "windowlayout.h"
 
@@ -31,15 +33,6 @@ namespace {
 constexpr int clientWidth = 297;
 constexpr int clientHeight = 292;
 
-const QColor maroon(128, 0, 0);
-
-void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
 // An edit field with its caption 3 pixels above it.
 QLineEdit* labeledEdit(QWidget* parent, const QString& name, const QString& caption, int left,
                        int top)
@@ -51,7 +44,7 @@ QLineEdit* labeledEdit(QWidget* parent, const QString& name, const QString& capt
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name + QStringLiteral("Label"));
     label->setFont(common::classicFont(13, true));
-    setTextColor(label, QPalette::WindowText, maroon);
+    common::setTextColour(label, Maroon);
     label->adjustSize();
     label->move(left, top - 3 - label->height());
     label->setBuddy(edit);
@@ -88,7 +81,7 @@ TfrmMain::TfrmMain()
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(5, 8, 293, 32);
     lblTitle->setFont(common::classicFont(27, true));
-    setTextColor(lblTitle, QPalette::WindowText, maroon);
+    common::setTextColour(lblTitle, Maroon);
     common::fitCaption(lblTitle);
 
     EditIP = labeledEdit(clientArea, QStringLiteral("EditIP"), QStringLiteral("IP адрес сервера:"),
@@ -102,14 +95,14 @@ TfrmMain::TfrmMain()
     btnTabl->setObjectName(QStringLiteral("btnTabl"));
     btnTabl->setGeometry(24, 208, 257, 25);
     btnTabl->setFont(common::classicFont(13, true));
-    setTextColor(btnTabl, QPalette::ButtonText, Qt::black);
+    common::setTextColour(btnTabl, Qt::black, QPalette::ButtonText);
     btnTabl->setToolTip(QStringLiteral("Пройдите тест на знание таблиц истинности"));
 
     btnTeor = new QPushButton(QStringLiteral("Теория"), clientArea);
     btnTeor->setObjectName(QStringLiteral("btnTeor"));
     btnTeor->setGeometry(24, 248, 257, 25);
     btnTeor->setFont(common::classicFont(13, true));
-    setTextColor(btnTeor, QPalette::ButtonText, Qt::white);
+    common::setTextColour(btnTeor, Qt::white, QPalette::ButtonText);
     btnTeor->setToolTip(QStringLiteral("Здесь вы можете прочитать теорию"));
 
     setTabOrder(btnTabl, btnTeor);

@@ -1,5 +1,6 @@
 #include "truthtablewindow.h"
 
+#include "colours.h"
 #include "expressionwindow.h"
 #include "fonts.h"
 #include "mainwindow.h"
@@ -7,6 +8,7 @@
 #include "program.h"
 #include "teacherlink.h"
 #include "text.h"
+#include "windowcolours.h"
 #include "windowframe.h"
 
 #include <QCloseEvent>
@@ -152,10 +154,7 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(common::classicFont(11));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(192, 220, 192));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    common::setGroundColour(this, MoneyGreen);
 
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
