@@ -180,4 +180,11 @@ void centreWhenFirstShown(QWidget* window)
     window->installEventFilter(new FirstShowing(window));
 }
 
+void showInFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace common

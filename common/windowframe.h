@@ -21,4 +21,7 @@ void centreOnScreen(QWidget* window, const QMargins& frame);
 // showings find it where it was left.
 void centreWhenFirstShown(QWidget* window);
 
+// Shows a top-level window in front of the others, with the keyboard focus.
+void showInFront(QWidget* window);
+
 } // namespace common

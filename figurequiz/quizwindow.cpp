@@ -9,6 +9,7 @@
 #include "posecycle.h"
 #include "programexit.h"
 #include "units.h"
+#include "windowframe.h"
 #include "wordround.h"
 
 #include <QCloseEvent>
@@ -56,9 +57,7 @@ template <typename Window> void openOnFirstUse(QPointer<Window>& window)
         made->Form_Load();
         window = made.release();
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    common::showInFront(window);
 }
 
 } // namespace

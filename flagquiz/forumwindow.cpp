@@ -6,6 +6,7 @@
 #include "messagebox.h"
 #include "units.h"
 #include "windowcolours.h"
+#include "windowframe.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -99,9 +100,7 @@ void Form5::fg_Click()
 
 void Form5::sd_Click()
 {
-    main_->show();
-    main_->raise();
-    main_->activateWindow();
+    common::showInFront(main_);
     hide();
 }
 

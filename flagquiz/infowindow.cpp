@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "units.h"
 #include "windowcolours.h"
+#include "windowframe.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -67,9 +68,7 @@ void InfoWindow::Timer1_Timer()
 
 void InfoWindow::Command1_Click()
 {
-    main_->show();
-    main_->raise();
-    main_->activateWindow();
+    common::showInFront(main_);
     hide();
 }
 

@@ -12,6 +12,7 @@
 #include "programexit.h"
 #include "units.h"
 #include "windowcolours.h"
+#include "windowframe.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -46,9 +47,7 @@ template <typename Window> void showWindow(std::unique_ptr<Window>& window, Form
 {
     if (!window)
         window = std::make_unique<Window>(main);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    common::showInFront(window.get());
 }
 
 // The buttons of Test 2's steps, word 1 to 5; Command11 is "Удалить". Test 1's
