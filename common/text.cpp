@@ -1,7 +1,9 @@
 #include "text.h"
 
+#include <QPlainTextEdit>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTextDocument>
 
 namespace common {
 
@@ -52,6 +54,24 @@ QString lowerCaseAnswer(const QString& text)
     for (QChar& ch : result)
         ch = QChar(lowerOf(ch.unicode()));
     return result;
+}
+
+QString typedText(const QPlainTextEdit* box)
+{
+    QString text = box->document()->toRawText();
+    for (QChar& ch : text) {
+        switch (ch.unicode()) {
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator:
+        case 0xfdd0: // frame marks of the document
+        case 0xfdd1:
+            ch = u'\n';
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
 }
 
 } // namespace common

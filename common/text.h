@@ -5,6 +5,8 @@
 
 #include <string>
 
+class QPlainTextEdit;
+
 namespace common {
 
 // Texts in files and on the wire are Windows-1251; inside the programs they
@@ -18,5 +20,9 @@ std::string toCp1251String(const QString& text);
 // or Cyrillic letter that Windows-1251 holds becomes its lower-case form;
 // nothing else changes, nothing is trimmed.
 QString lowerCaseAnswer(const QString& text);
+
+// The text of a text box exactly as it was typed or set, lines ended by
+// "\n". (toPlainText() would turn a no-break space into an ordinary blank.)
+QString typedText(const QPlainTextEdit* box);
 
 } // namespace common

@@ -4,6 +4,7 @@
 #include "forumfile.h"
 #include "mainwindow.h"
 #include "messagebox.h"
+#include "text.h"
 #include "units.h"
 #include "windowcolours.h"
 #include "windowframe.h"
@@ -13,35 +14,10 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 
 using common::twips;
 
 namespace korventa {
-
-namespace {
-
-// What the pupil typed, as typed: toPlainText() would turn a no-break space
-// into an ordinary blank, and the record keeps the text unchanged.
-QString typedText(const QPlainTextEdit* box)
-{
-    QString text = box->document()->toRawText();
-    for (QChar& ch : text) {
-        switch (ch.unicode()) {
-        case QChar::ParagraphSeparator:
-        case QChar::LineSeparator:
-        case 0xfdd0: // frame marks of the document
-        case 0xfdd1:
-            ch = u'\n';
-            break;
-        default:
-            break;
-        }
-    }
-    return text;
-}
-
-} // namespace
 
 Form5::Form5(Form1* main) : main_(main)
 {
@@ -83,7 +59,7 @@ void Form5::as_Click()
 {
     const QString name = QStringLiteral("FORUM.txt");
     QString reason;
-    if (appendForumRecord(name, typedText(Text1), &reason))
+    if (appendForumRecord(name, common::typedText(Text1), &reason))
         return;
     // The pupil's text stays in the box so that it can be saved again later.
     common::showMessageBox(

@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTcpSocket>
-#include <QTextDocument>
 
 #include <algorithm>
 
@@ -419,11 +418,8 @@ void TfrmTable::ListBoxLastClick()
 
 void TfrmTable::MemoTeacherClick()
 {
-    // The raw text keeps every character the teacher sent (a plain-text copy
-    // would turn no-break spaces into spaces); lines end in paragraph marks.
-    QString text = MemoTeacher->document()->toRawText();
-    text.remove(QChar::ParagraphSeparator);
-    text.remove(QChar::LineSeparator);
+    // Every character the teacher sent, no-break spaces included, on one line.
+    QString text = common::typedText(MemoTeacher);
     text.remove(QLatin1Char('\r'));
     text.remove(QLatin1Char('\n'));
     EditIN->setText(text);
