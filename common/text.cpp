@@ -32,28 +32,52 @@ std::string toCp1251String(const QString& text)
 
 namespace {
 
-char16_t lowerOf(char16_t c)
+// How far above a capital letter that Windows-1251 holds its small letter
+// lies; 0 for any other character.
+int distanceToSmall(int c)
 {
-    if (c >= u'A' && c <= u'Z')
-        return static_cast<char16_t>(c + 32);
-    if (c >= u'А' && c <= u'Я')
-        return static_cast<char16_t>(c + 32);
+    if ((c >= u'A' && c <= u'Z') || (c >= u'А' && c <= u'Я'))
+        return 32;
     // Ѐ..Џ: of these Windows-1251 holds Ё Ђ Ѓ Є Ѕ І Ї Ј Љ Њ Ћ Ќ Ў Џ.
     if (c >= 0x0400 && c <= 0x040F && c != 0x0400 && c != 0x040D)
-        return static_cast<char16_t>(c + 0x50);
+        return 0x50;
     if (c == u'Ґ')
-        return u'ґ';
+        return 1;
+    return 0;
+}
+
+QChar lowerOf(QChar c)
+{
+    return QChar(c.unicode() + distanceToSmall(c.unicode()));
+}
+
+QChar upperOf(QChar c)
+{
+    for (const int distance : {32, 0x50, 1}) {
+        if (distanceToSmall(c.unicode() - distance) == distance)
+            return QChar(c.unicode() - distance);
+    }
     return c;
+}
+
+template <typename CaseOf> QString eachCharacter(const QString& text, CaseOf caseOf)
+{
+    QString result = text;
+    for (QChar& ch : result)
+        ch = caseOf(ch);
+    return result;
 }
 
 } // namespace
 
 QString lowerCaseAnswer(const QString& text)
 {
-    QString result = text;
-    for (QChar& ch : result)
-        ch = QChar(lowerOf(ch.unicode()));
-    return result;
+    return eachCharacter(text, lowerOf);
+}
+
+QString upperCase1251(const QString& text)
+{
+    return eachCharacter(text, upperOf);
 }
 
 QString typedText(const QPlainTextEdit* box)

@@ -21,6 +21,10 @@ std::string toCp1251String(const QString& text);
 // nothing else changes, nothing is trimmed.
 QString lowerCaseAnswer(const QString& text);
 
+// Upper-cases every lower-case Latin or Cyrillic letter that Windows-1251
+// holds; nothing else changes.
+QString upperCase1251(const QString& text);
+
 // The text of a text box exactly as it was typed or set, lines ended by
 // "\n". (toPlainText() would turn a no-break space into an ordinary blank.)
 QString typedText(const QPlainTextEdit* box);

@@ -37,29 +37,6 @@ namespace {
 constexpr int clientWidth = 505;
 constexpr int clientHeight = 407;
 
-// The capital of a letter of Windows-1251; every other character stays.
-char16_t upperOf(char16_t c)
-{
-    if (c >= u'a' && c <= u'z')
-        return static_cast<char16_t>(c - 32);
-    if (c >= u'а' && c <= u'я')
-        return static_cast<char16_t>(c - 32);
-    // ѐ..џ: of these Windows-1251 holds ё ђ ѓ є ѕ і ї ј љ њ ћ ќ ў џ.
-    if (c >= 0x0450 && c <= 0x045F && c != 0x0450 && c != 0x045D)
-        return static_cast<char16_t>(c - 0x50);
-    if (c == u'ґ')
-        return u'Ґ';
-    return c;
-}
-
-QString toCapitals(const QString& text)
-{
-    QString result = text;
-    for (QChar& ch : result)
-        ch = QChar(upperOf(ch.unicode()));
-    return result;
-}
-
 const QString helpText = QStringLiteral("¬,- - Инверсия\r\n"
                                         "+,V,\\/ - Дизъюнкция\r\n"
                                         "*,/\\ - Конъюнкция\r\n"
@@ -309,7 +286,7 @@ void TfrmTable::updateClosingKey()
 void TfrmTable::keepCapitals()
 {
     const QString text = EditIN->text();
-    const QString capitals = toCapitals(text);
+    const QString capitals = common::upperCase1251(text);
     if (capitals == text)
         return;
     const int caret = EditIN->cursorPosition();
