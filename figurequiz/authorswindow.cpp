@@ -17,7 +17,7 @@ Form3::Form3()
     setWindowTitle(QStringLiteral("Авторы"));
     setGeometry(common::twips(2685), common::twips(2970), common::twips(10455),
                 common::twips(5760));
-    common::setGroundColour(this, LightOrange);
+    common::setGroundColour(this, common::LightOrange);
 
     Label1 = makeFormLabel(
         this, "Label1",

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -8,9 +7,6 @@ class QLabel;
 class QWidget;
 
 namespace figurinex {
-
-// The windows' ground.
-constexpr QColor LightOrange(255, 192, 128);
 
 // "MS Sans Serif" is asked for; the font match falls back to a sans face.
 QFont formFont(qreal points, bool bold);

@@ -14,7 +14,7 @@ Form2::Form2()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Справка"));
     resize(common::twips(10410), common::twips(7110));
-    common::setGroundColour(this, LightOrange);
+    common::setGroundColour(this, common::LightOrange);
 
     Label1 = makeFormLabel(this, "Label1", QString(), 240, 360, 9855, 3135, 13.5, false);
     Label2 = makeFormLabel(this, "Label2", QString(), 240, 3960, 9975, 1695, 13.5, false);

@@ -67,7 +67,7 @@ Form1::Form1()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Figurinex"));
     resize(common::twips(11370), common::twips(8370));
-    common::setGroundColour(this, LightOrange);
+    common::setGroundColour(this, common::LightOrange);
 
     Image1 = makeImage(this, "Image1", 240, 120, 2895, 8055);
     Image1->setPixmap(QPixmap(QStringLiteral(":/figurinex/codetable.bmp")));

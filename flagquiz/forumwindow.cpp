@@ -6,7 +6,6 @@
 #include "messagebox.h"
 #include "text.h"
 #include "units.h"
-#include "windowcolours.h"
 #include "windowframe.h"
 
 #include <QCloseEvent>
@@ -26,7 +25,7 @@ Form5::Form5(Form1* main) : main_(main)
 
     auto* client = new QWidget(this);
     client->setFixedSize(twips(7425), twips(5280));
-    common::setGroundColour(client, MidBlue);
+    common::setGroundColour(client, common::MidBlue);
     setCentralWidget(client);
 
     Text1 = new QPlainTextEdit(client);
@@ -34,7 +33,7 @@ Form5::Form5(Form1* main) : main_(main)
     Text1->setGeometry(common::twipsRect(0, 0, 7455, 5295));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setStyleSheet(
-        QStringLiteral("QPlainTextEdit { background: %1; }").arg(LightYellow.name()));
+        QStringLiteral("QPlainTextEdit { background: %1; }").arg(common::LightYellow.name()));
     setFocusProxy(Text1);
     Text1->setFocus();
 

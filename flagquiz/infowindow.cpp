@@ -6,7 +6,6 @@
 #include "imagecontrol.h"
 #include "mainwindow.h"
 #include "units.h"
-#include "windowcolours.h"
 #include "windowframe.h"
 
 #include <QCloseEvent>
@@ -24,7 +23,7 @@ InfoWindow::InfoWindow(Form1* main, const Layout& layout) : main_(main)
     setObjectName(QString::fromLatin1(layout.name));
     setWindowTitle(QString::fromUtf16(layout.caption));
     setFixedSize(twips(layout.width), twips(layout.height));
-    common::setGroundColour(this, MidBlue);
+    common::setGroundColour(this, common::MidBlue);
 
     Image1 = new ImageControl(this, true, false);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -55,7 +54,7 @@ QLabel* InfoWindow::addTextLabel(const char* name, int left, int top, int width,
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(common::classicPointFont(12, true));
-    common::setGroundColour(label, LightYellow);
+    common::setGroundColour(label, common::LightYellow);
     label->setFocusPolicy(Qt::NoFocus);
     return label;
 }

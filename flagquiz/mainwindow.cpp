@@ -11,7 +11,6 @@
 #include "messagebox.h"
 #include "programexit.h"
 #include "units.h"
-#include "windowcolours.h"
 #include "windowframe.h"
 
 #include <QCloseEvent>
@@ -85,7 +84,7 @@ void Form1::buildControls()
 {
     auto* client = new QWidget(this);
     client->setFixedSize(twips(11520), twips(6975));
-    common::setGroundColour(client, LightBlue);
+    common::setGroundColour(client, common::LightBlue);
     setCentralWidget(client);
 
     QFont letterFont(QStringLiteral("Trebuchet MS"));
@@ -127,7 +126,8 @@ void Form1::buildControls()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(600, 6240, 3615, 480));
     Text1->setFont(sansSerif(18));
-    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: %1; }").arg(LightYellow.name()));
+    Text1->setStyleSheet(
+        QStringLiteral("QLineEdit { background: %1; }").arg(common::LightYellow.name()));
     Text1->hide();
 
     Label34 = new QLabel(client);
@@ -136,7 +136,7 @@ void Form1::buildControls()
     Label34->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label34->setAlignment(Qt::AlignCenter);
     Label34->setFont(sansSerif(18));
-    common::setGroundColour(Label34, LightYellow);
+    common::setGroundColour(Label34, common::LightYellow);
     Label34->hide();
 
     struct ButtonPlace

@@ -3,7 +3,6 @@
 #include "colours.h"
 #include "fonts.h"
 #include "pictures.h"
-#include "windowcolours.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -20,7 +19,7 @@ QLabel* creditLabel(QWidget* parent, const char* name, int left, int top)
     label->setFont(common::classicFont(19));
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
-    common::setTextColour(label, Aqua);
+    common::setTextColour(label, common::Aqua);
     label->move(left, top);
     return label;
 }

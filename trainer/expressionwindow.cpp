@@ -10,7 +10,6 @@
 #include "teacherlink.h"
 #include "text.h"
 #include "truthtablewindow.h"
-#include "windowcolours.h"
 #include "windowframe.h"
 #include "windowlayout.h"
 
@@ -112,7 +111,7 @@ TfrmTable::TfrmTable()
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(common::classicFont(11));
-    common::setGroundColour(this, MoneyGreen);
+    common::setGroundColour(this, common::MoneyGreen);
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));

@@ -10,7 +10,6 @@
 #include "program.h"
 #include "teacherlink.h"
 #include "theorywindow.h"
-#include "windowcolours.h"
 #include "windowframe.h"
 #include "windowlayout.h"
 
@@ -44,7 +43,7 @@ QLineEdit* labeledEdit(QWidget* parent, const QString& name, const QString& capt
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name + QStringLiteral("Label"));
     label->setFont(common::classicFont(13, true));
-    common::setTextColour(label, Maroon);
+    common::setTextColour(label, common::Maroon);
     label->adjustSize();
     label->move(left, top - 3 - label->height());
     label->setBuddy(edit);
@@ -81,7 +80,7 @@ TfrmMain::TfrmMain()
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(5, 8, 293, 32);
     lblTitle->setFont(common::classicFont(27, true));
-    common::setTextColour(lblTitle, Maroon);
+    common::setTextColour(lblTitle, common::Maroon);
     common::fitCaption(lblTitle);
 
     EditIP = labeledEdit(clientArea, QStringLiteral("EditIP"), QStringLiteral("IP адрес сервера:"),

@@ -8,7 +8,6 @@
 #include "program.h"
 #include "teacherlink.h"
 #include "text.h"
-#include "windowcolours.h"
 #include "windowframe.h"
 
 #include <QCloseEvent>
@@ -154,7 +153,7 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(common::classicFont(11));
-    common::setGroundColour(this, MoneyGreen);
+    common::setGroundColour(this, common::MoneyGreen);
 
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
