@@ -7,7 +7,6 @@ namespace veritabula {
 
 namespace {
 
-constexpr char Negation = '\xAC';
 constexpr int MaxVariables = 10;
 // Each operation is a column of the grid the pupil fills in; together with
 // the ten variables this keeps the grid one a pupil can fill.

@@ -6,8 +6,6 @@ namespace veritabula {
 
 namespace {
 
-constexpr char Negation = '\xAC';
-
 // Upper case as Windows-1251 knows it: Latin and Cyrillic letters only.
 char upperCase1251(char c)
 {
@@ -200,7 +198,7 @@ void BuildTruthTable(const std::string& expression, const strarray& captions,
             continue;
         const strarray& row = operations[op];
         const std::string& token = row[1];
-        const bool unary = token == "\xAC";
+        const bool unary = token.size() == 1 && token[0] == Negation;
         const std::size_t right = findColumn(columns, row[3]);
         const std::size_t left = unary ? 0 : findColumn(columns, row[2]);
         if (right == 0 || (!unary && left == 0))

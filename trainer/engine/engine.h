@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
-// The expression engine works on Windows-1251 byte strings; the negation sign
-// is the single byte 0xAC.
+// The expression engine works on Windows-1251 byte strings. It keeps its own
+// byte tables for the code page (upper case, the names of characters) because
+// it is plain C++: the fuzz build links it without Qt.
 namespace veritabula {
+
+// The negation sign "¬" in Windows-1251.
+constexpr char Negation = '\xAC';
 
 using strarray = std::vector<std::string>;       // used from index 1, element 0 empty
 using strarray2d = std::vector<strarray>;        // rows of four strings: "", token, left, right

@@ -55,7 +55,7 @@ inline std::string engineFault(const std::string& text, bool everyCaption)
         const veritabula::strarray& row = operations[op];
         if (row.size() != 4 || !row[0].empty())
             return "operation " + std::to_string(op) + " is not a row of four";
-        const bool unary = row[1] == "\xAC";
+        const bool unary = row[1] == std::string(1, veritabula::Negation);
         if (!unary && row[1] != "*" && row[1] != "+" && row[1] != "<>" && row[1] != "=>" &&
             row[1] != "<->")
             return "operation " + std::to_string(op) + " has the token " + row[1];
