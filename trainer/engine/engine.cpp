@@ -1,6 +1,7 @@
 #include "engine.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace veritabula {
 
@@ -228,6 +229,40 @@ void BuildTruthTable(const std::string& expression, const strarray& captions,
                 out[r] = l[r] != x[r] ? 1 : 0;
         }
     }
+}
+
+Solution SolveExpression(const std::string& text)
+{
+    Solution solution;
+    ParseExpression(text, solution.captions, solution.operations);
+    RemoveDuplicateOperations(solution.captions, solution.operations);
+    BuildTruthTable(text, solution.captions, solution.operations, solution.columns,
+                    solution.truthTable);
+    return solution;
+}
+
+int ExerciseAnswer::columnCount() const
+{
+    return truthTable.empty() ? 0 : static_cast<int>(truthTable.size()) - 1;
+}
+
+int ExerciseAnswer::rowCount() const
+{
+    return truthTable.size() > 1 ? static_cast<int>(truthTable[1].size()) - 1 : 0;
+}
+
+std::optional<ExerciseAnswer> BuildExerciseAnswer(const std::string& normalised)
+{
+    if (CheckExpression(normalised))
+        return std::nullopt;
+    Solution solution = SolveExpression(normalised);
+    // A text the check passes has a variable, so at least one column of two rows.
+    if (solution.truthTable.size() < 2 || solution.truthTable[1].size() < 2 ||
+        solution.columns.size() < solution.truthTable.size())
+        return std::nullopt;
+    ExerciseAnswer answer{std::move(solution.columns), std::move(solution.truthTable)};
+    answer.captions[answer.truthTable.size() - 1] = "F";
+    return answer;
 }
 
 } // namespace veritabula

@@ -32,4 +32,37 @@ struct ExpressionError
 };
 std::optional<ExpressionError> CheckExpression(const std::string& canonical);
 
+// A text worked out by the steps after the check: its operations, repeats
+// removed, and the truth table over the column list (the variables in order of
+// first appearance, then the operations' captions in order of evaluation).
+struct Solution
+{
+    strarray captions;
+    strarray2d operations;
+    strarray columns;
+    table truthTable;
+};
+
+// Parses the text, removes repeated operations and builds the table. Safe on
+// any text, but the table has 2^n rows for n distinct letters.
+Solution SolveExpression(const std::string& text);
+
+// What the pupil's grid is checked against: the expected header of each column
+// 1..C, the column list with its last entry replaced by "F", and the expected
+// 0 or 1 of each column 1..C and row 1..R.
+struct ExerciseAnswer
+{
+    strarray captions;
+    table truthTable;
+
+    int columnCount() const; // C
+    int rowCount() const;    // R
+};
+
+// The answer for a normalised text, or nothing when the check refuses it. The
+// builder would give a table for any text (an operand that names no column
+// just leaves its column at 0, and every variable doubles the rows), so only
+// what the keypad lets through is built.
+std::optional<ExerciseAnswer> BuildExerciseAnswer(const std::string& normalised);
+
 } // namespace veritabula
