@@ -170,14 +170,15 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
     lblEval = new QLabel(client_);
     lblEval->setObjectName(QStringLiteral("lblEval"));
     lblEval->setFont(common::classicFont(19));
-    lblEval->move(20, 15);
-    lblEval->resize(0, 24);
+    lblEval->move(TableLayout::LabelLeft, TableLayout::LabelTop);
+    lblEval->resize(0, TableLayout::LabelHeight);
 
     auto* grid = new ExerciseGrid(client_);
     StringGrid = grid;
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
     StringGrid->setFont(common::classicFont(16, true));
-    StringGrid->setGeometry(TableLayout::GridLeft, TableLayout::GridTop, 740, 400);
+    StringGrid->setGeometry(TableLayout::GridLeft, TableLayout::GridTop, TableLayout::GridWidth,
+                            TableLayout::GridHeight);
     StringGrid->setFrameShape(QFrame::NoFrame);
     StringGrid->setColumnCount(4);
     StringGrid->horizontalHeader()->hide();
@@ -200,7 +201,7 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
     GroupOper->setObjectName(QStringLiteral("GroupOper"));
     GroupOper->setFont(common::classicFont(19));
     GroupOper->setFlat(true);
-    GroupOper->setGeometry(TableLayout::GroupLeft, 450, TableLayout::GroupWidth,
+    GroupOper->setGeometry(TableLayout::GroupLeft, TableLayout::GroupTop, TableLayout::GroupWidth,
                            TableLayout::GroupHeight);
 
     ListOper = new QListWidget(GroupOper);
@@ -292,7 +293,7 @@ void TfrmTableCr::showExpression(const std::string& normalised)
 {
     lblEval->setText(QStringLiteral("Выражение: ") + common::fromCp1251(normalised));
     lblEval->adjustSize();
-    lblEval->resize(lblEval->width(), 24);
+    lblEval->resize(lblEval->width(), TableLayout::LabelHeight);
 }
 
 void TfrmTableCr::resetGrid(int columns, int rows)
