@@ -47,7 +47,7 @@ void runUnchecked(const std::string& text)
 {
     if (text.size() > 1024)
         return;
-    if (distinctLetters(text) <= 10) {
+    if (distinctLetters(text) <= veritabula::MaxVariables) {
         veritabula::SolveExpression(text);
         return;
     }

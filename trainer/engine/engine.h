@@ -25,6 +25,12 @@ void RemoveDuplicateOperations(strarray& captions, strarray2d& operations);
 void BuildTruthTable(const std::string& expression, const strarray& captions,
                      const strarray2d& operations, strarray& columns, table& truthTable);
 
+// The most the check lets through. Each operation is a column of the grid the
+// pupil fills in; together with the ten variables this keeps the grid one a
+// pupil can fill.
+constexpr int MaxVariables = 10;
+constexpr int MaxOperations = 30;
+
 struct ExpressionError
 {
     int position;        // 1-based, in the canonical text
