@@ -115,9 +115,9 @@ void TableLayout::setOuter(QSize outer)
 
 void TableLayout::formResize()
 {
-    setGridClientHeight(client_.height() - GroupHeight - 70);
+    setGridClientHeight(client_.height() - GroupHeight - ResizeHeightMargin);
     groupTop_ = GridTop + grid_.height();
-    setGridClientWidth(client_.width() - 50);
+    setGridClientWidth(client_.width() - ResizeWidthMargin);
 }
 
 void TableLayout::resizeClient(QSize client)
@@ -129,25 +129,28 @@ void TableLayout::resizeClient(QSize client)
 void TableLayout::show(int columns, int gridRows, int columnWidth, int labelRight, QSize screen)
 {
     const int tableWidth = columnWidth * columns;
-    content_ = QSize(tableWidth, RowHeight * gridRows);
+    const int rowsHeight = RowHeight * gridRows;
+    content_ = QSize(tableWidth, rowsHeight);
 
     setOuter({OuterWidth, OuterHeight});
-    gridWidthLimit_ = tableWidth + 15;
+    gridWidthLimit_ = tableWidth + GridWidthMargin;
     grid_.setWidth(std::min(grid_.width(), gridWidthLimit_));
 
-    if (gridClient().height() > RowHeight * gridRows + 5)
-        setGridClientHeight(RowHeight * gridRows + 5);
-    if (tableWidth + 5 < gridClient().width())
-        setGridClientWidth(tableWidth + 5);
+    if (gridClient().height() > rowsHeight + GridContentMargin)
+        setGridClientHeight(rowsHeight + GridContentMargin);
+    if (tableWidth + GridContentMargin < gridClient().width())
+        setGridClientWidth(tableWidth + GridContentMargin);
 
-    groupTop_ = GridTop + gridClient().height() + 20;
-    setOuter({outer().width(), groupTop_ + GroupHeight + 20 + frame_.height()});
+    groupTop_ = GridTop + gridClient().height() + Spacing;
+    setOuter({outer().width(), groupTop_ + GroupHeight + Spacing + frame_.height()});
 
-    const int m = std::max({labelRight, tableWidth + GridLeft + 5, GroupLeft + GroupWidth});
-    setOuter({m + 20 + frame_.width(), outer().height()});
+    const int m =
+        std::max({labelRight, tableWidth + GridLeft + GridContentMargin, GroupLeft + GroupWidth});
+    setOuter({m + Spacing + frame_.width(), outer().height()});
 
-    maximumOuter_ = QSize(m + 47, RowHeight * gridRows + GridTop + GroupHeight + 95)
-                        .boundedTo(screen.expandedTo(frame_));
+    maximumOuter_ =
+        QSize(m + MaximumWidthMargin, rowsHeight + GridTop + GroupHeight + MaximumHeightMargin)
+            .boundedTo(screen.expandedTo(frame_));
     setOuter(outer());
 }
 

@@ -55,15 +55,38 @@ CheckResult checkAnswers(const strarray& captions, const table& answer,
 class TableLayout
 {
 public:
+    // Where the controls stand before the first showing lays them out.
+    static constexpr int LabelLeft = 20;
+    static constexpr int LabelTop = 15;
+    static constexpr int LabelHeight = 24;
     static constexpr int GridLeft = 20;
     static constexpr int GridTop = 40;
+    static constexpr int GridWidth = 740;
+    static constexpr int GridHeight = 400;
     static constexpr int GroupLeft = 20;
+    static constexpr int GroupTop = 450;
     static constexpr int GroupWidth = 373;
     static constexpr int GroupHeight = 150;
     static constexpr int RowHeight = 24;
     static constexpr int OuterWidth = 800;
     static constexpr int OuterHeight = 670;
     static constexpr int Unlimited = 16777215;
+
+    // The room a showing leaves between the grid and the group, under the
+    // group and right of the widest of the label, the grid and the group.
+    static constexpr int Spacing = 20;
+    // Room past the last row and the last column in the grid's client area,
+    // and past the columns in the grid's width limit.
+    static constexpr int GridContentMargin = 5;
+    static constexpr int GridWidthMargin = 15;
+    // The size limits: past the widest part, and past the grid's rows, its
+    // top and the group.
+    static constexpr int MaximumWidthMargin = 47;
+    static constexpr int MaximumHeightMargin = 95;
+    // What a resize of the window leaves out of its client area for the
+    // grid's client area: the group's height and this below, this across.
+    static constexpr int ResizeHeightMargin = 70;
+    static constexpr int ResizeWidthMargin = 50;
 
     // frame: outer size minus client size; scrollBar: the scroll bars' extent.
     TableLayout(QSize frame, int scrollBar);
@@ -103,8 +126,8 @@ private:
     int scrollBar_;
     QSize content_{0, 0};
     QSize client_;
-    QSize grid_{740, 400};
-    int groupTop_ = 450;
+    QSize grid_{GridWidth, GridHeight};
+    int groupTop_ = GroupTop;
     int gridWidthLimit_ = Unlimited;
     QSize maximumOuter_{Unlimited, Unlimited};
 };

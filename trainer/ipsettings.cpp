@@ -7,6 +7,15 @@
 
 namespace veritabula {
 
+namespace {
+
+// The address stands from the fourth character of its line on, after "ip=";
+// the port from the sixth, after "port=".
+constexpr int AddressStart = 3;
+constexpr int PortStart = 5;
+
+} // namespace
+
 IpSettings parseIpSettings(const QByteArray& bytes)
 {
     QByteArray address;
@@ -16,11 +25,11 @@ IpSettings parseIpSettings(const QByteArray& bytes)
     for (QByteArray line : bytes.split('\n')) {
         line.replace('\r', QByteArray());
         if (!line.isEmpty() && line.at(0) == 'i') {
-            line.remove(0, 3);
+            line.remove(0, AddressStart);
             address = line;
         }
         if (!line.isEmpty() && line.at(0) == 'p') {
-            line.remove(0, 5);
+            line.remove(0, PortStart);
             port = line;
         }
     }

@@ -29,6 +29,8 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace veritabula {
 
@@ -166,14 +168,15 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
     lblEval = new QLabel(client_);
     lblEval->setObjectName(QStringLiteral("lblEval"));
     lblEval->setFont(common::classicFont(19));
-    lblEval->move(20, 15);
-    lblEval->resize(0, 24);
+    lblEval->move(TableLayout::LabelLeft, TableLayout::LabelTop);
+    lblEval->resize(0, TableLayout::LabelHeight);
 
     auto* grid = new ExerciseGrid(client_);
     StringGrid = grid;
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
     StringGrid->setFont(common::classicFont(16, true));
-    StringGrid->setGeometry(TableLayout::GridLeft, TableLayout::GridTop, 740, 400);
+    StringGrid->setGeometry(TableLayout::GridLeft, TableLayout::GridTop, TableLayout::GridWidth,
+                            TableLayout::GridHeight);
     StringGrid->setFrameShape(QFrame::NoFrame);
     StringGrid->setColumnCount(4);
     StringGrid->horizontalHeader()->hide();
@@ -196,7 +199,7 @@ TfrmTableCr::TfrmTableCr() : layout_(QSize(0, 0), 0)
     GroupOper->setObjectName(QStringLiteral("GroupOper"));
     GroupOper->setFont(common::classicFont(19));
     GroupOper->setFlat(true);
-    GroupOper->setGeometry(TableLayout::GroupLeft, 450, TableLayout::GroupWidth,
+    GroupOper->setGeometry(TableLayout::GroupLeft, TableLayout::GroupTop, TableLayout::GroupWidth,
                            TableLayout::GroupHeight);
 
     ListOper = new QListWidget(GroupOper);
@@ -264,76 +267,75 @@ void TfrmTableCr::resizeEvent(QResizeEvent* event)
 
 void TfrmTableCr::FormShow()
 {
-    const std::string typed = common::toCp1251String(expressionText());
-    const std::string normalised = NormalizeExpression(typed);
-    lblEval->setText(QStringLiteral("Выражение: ") + common::fromCp1251(normalised));
-    lblEval->adjustSize();
-    lblEval->resize(lblEval->width(), 24);
+    const std::string normalised = NormalizeExpression(common::toCp1251String(expressionText()));
+    showExpression(normalised);
 
-    // The builder always gives a full table: an operand that names no column
-    // just leaves that column at 0, and every variable doubles the rows. So
-    // only an expression the keypad would let through (at most ten variables)
-    // is built; for any other the window shows an empty grid and offers
-    // nothing to check.
-    strarray columns;
-    table truthTable;
-    bool resolved = !CheckExpression(normalised).has_value();
-    if (resolved) {
-        strarray captions;
-        strarray2d operations;
-        ParseExpression(normalised, captions, operations);
-        RemoveDuplicateOperations(captions, operations);
-        BuildTruthTable(normalised, captions, operations, columns, truthTable);
-        resolved = truthTable.size() > 1 && truthTable[1].size() > 1 &&
-                   columns.size() >= truthTable.size();
-    }
-    if (!resolved) {
-        columns.clear();
-        truthTable.clear();
-    }
-    const int C = resolved ? static_cast<int>(truthTable.size()) - 1 : 0;
-    const int R = resolved ? static_cast<int>(truthTable[1].size()) - 1 : 0;
+    // An expression that cannot be built gets an empty grid and nothing to check.
+    const std::optional<ExerciseAnswer> built = BuildExerciseAnswer(normalised);
+    ExerciseAnswer answer = built.value_or(ExerciseAnswer());
+    const int C = answer.columnCount();
+    const int R = answer.rowCount();
     AnswerColCount = C + 1;
     AnswerRowCount = R + 1;
 
+    resetGrid(C, R);
+    layOut(C, R, sizeColumns(answer.captions));
+
+    AnswerCaptions = std::move(answer.captions);
+    AnswerTable = std::move(answer.truthTable);
+    btnCheck->setEnabled(built.has_value());
+    offerCaptions(AnswerCaptions);
+}
+
+void TfrmTableCr::showExpression(const std::string& normalised)
+{
+    lblEval->setText(QStringLiteral("Выражение: ") + common::fromCp1251(normalised));
+    lblEval->adjustSize();
+    lblEval->resize(lblEval->width(), TableLayout::LabelHeight);
+}
+
+void TfrmTableCr::resetGrid(int columns, int rows)
+{
+    // No cell holds an item until the pupil writes into it.
     StringGrid->clearContents();
-    StringGrid->setColumnCount(C);
-    StringGrid->setRowCount(R + 1);
-    StringGrid->setCurrentCell(C > 0 ? 0 : -1, C > 0 ? 0 : -1);
+    StringGrid->setColumnCount(columns);
+    StringGrid->setRowCount(rows + 1);
+    StringGrid->setCurrentCell(columns > 0 ? 0 : -1, columns > 0 ? 0 : -1);
     StringGrid->scrollToTop();
     exerciseGrid(StringGrid)->resetMarks();
+}
 
-    // Only the header row needs items; the value cells stay empty until written.
+int TfrmTableCr::sizeColumns(const strarray& captions)
+{
+    // Every column is as wide as the widest caption needs.
     const QFontMetrics metrics(StringGrid->font());
     int w = 0;
-    for (int i = 1; i <= C; ++i) {
-        const QString caption =
-            i == C ? QStringLiteral("F") : common::fromCp1251(columns[static_cast<size_t>(i)]);
-        w = std::max(w, columnWidthFor(metrics.horizontalAdvance(caption)));
-    }
-    for (int c = 0; c < C; ++c)
+    for (size_t i = 1; i < captions.size(); ++i)
+        w = std::max(w, columnWidthFor(metrics.horizontalAdvance(common::fromCp1251(captions[i]))));
+    for (int c = 0; c < StringGrid->columnCount(); ++c)
         StringGrid->setColumnWidth(c, w);
+    return w;
+}
 
+void TfrmTableCr::layOut(int columns, int rows, int columnWidth)
+{
     layout_.setMetrics(frameSize(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     const int labelRight = lblEval->x() + lblEval->width();
     // A window wider or taller than the screen would put its menu, its check
     // button or its title bar out of the pupil's reach.
     const QSize room = screen() ? screen()->availableGeometry().size()
                                 : QSize(TableLayout::Unlimited, TableLayout::Unlimited);
-    layout_.show(C, R + 1, w, labelRight, room);
+    layout_.show(columns, rows + 1, columnWidth, labelRight, room);
     setMaximumSize(layout_.maximumOuter() - frameSize() + QSize(0, MainMenu1->sizeHint().height()));
     resize(layout_.client() + QSize(0, MainMenu1->sizeHint().height()));
     applyLayout();
+}
 
-    if (resolved)
-        columns[static_cast<size_t>(C)] = "F";
-    AnswerCaptions = columns;
-    AnswerTable = truthTable;
-    btnCheck->setEnabled(resolved);
-
+void TfrmTableCr::offerCaptions(const strarray& captions)
+{
     QStringList items;
-    for (int i = 1; i <= C; ++i)
-        items.append(common::fromCp1251(columns[static_cast<size_t>(i)]));
+    for (size_t i = 1; i < captions.size(); ++i)
+        items.append(common::fromCp1251(captions[i]));
     QRandomGenerator random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     ShuffleStrings(items, random);
     ListOper->clear();
@@ -398,30 +400,30 @@ void TfrmTableCr::ListOperClick()
     common::showMessageBox(QStringLiteral("Это строка для вычислений"), QStringLiteral("Ошибка"));
 }
 
+bool TfrmTableCr::refusedInHeaderRow()
+{
+    if (StringGrid->currentRow() != 0)
+        return false;
+    common::showMessageBox(QStringLiteral("Это строка для операций"), QStringLiteral("Ошибка"));
+    return true;
+}
+
 void TfrmTableCr::btn0Click()
 {
-    if (StringGrid->currentRow() == 0) {
-        common::showMessageBox(QStringLiteral("Это строка для операций"), QStringLiteral("Ошибка"));
-        return;
-    }
-    writeCell(QStringLiteral("0"));
+    if (!refusedInHeaderRow())
+        writeCell(QStringLiteral("0"));
 }
 
 void TfrmTableCr::btn1Click()
 {
-    if (StringGrid->currentRow() == 0) {
-        common::showMessageBox(QStringLiteral("Это строка для операций"), QStringLiteral("Ошибка"));
-        return;
-    }
-    writeCell(QStringLiteral("1"));
+    if (!refusedInHeaderRow())
+        writeCell(QStringLiteral("1"));
 }
 
 void TfrmTableCr::StringGridKeyPress(QChar key)
 {
-    if (StringGrid->currentRow() == 0) {
-        common::showMessageBox(QStringLiteral("Это строка для операций"), QStringLiteral("Ошибка"));
+    if (refusedInHeaderRow())
         return;
-    }
     if (key == QLatin1Char('0') || key == QLatin1Char('1'))
         writeCell(QString(key));
 }

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QMargins>
 
+#include <string>
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -62,6 +64,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The steps of FormShow.
+    void showExpression(const std::string& normalised);
+    void resetGrid(int columns, int rows);
+    int sizeColumns(const strarray& captions);
+    void layOut(int columns, int rows, int columnWidth);
+    void offerCaptions(const strarray& captions);
+
+    // The header row takes captions only: a digit or a key there is refused
+    // with a box.
+    bool refusedInHeaderRow();
     void writeCell(const QString& text);
     QString cellText(int column, int row) const;
     QSize frameSize() const;

@@ -7,12 +7,6 @@ namespace veritabula {
 
 namespace {
 
-constexpr char Negation = '\xAC';
-constexpr int MaxVariables = 10;
-// Each operation is a column of the grid the pupil fills in; together with
-// the ten variables this keeps the grid one a pupil can fill.
-constexpr int MaxOperations = 30;
-
 // Unicode code points of Windows-1251 bytes 0x80..0xBF; 0 marks the one
 // unassigned byte.
 constexpr char16_t UpperHalf[64] = {

@@ -1,12 +1,11 @@
 #include "engine.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace veritabula {
 
 namespace {
-
-constexpr char Negation = '\xAC';
 
 // Upper case as Windows-1251 knows it: Latin and Cyrillic letters only.
 char upperCase1251(char c)
@@ -200,7 +199,7 @@ void BuildTruthTable(const std::string& expression, const strarray& captions,
             continue;
         const strarray& row = operations[op];
         const std::string& token = row[1];
-        const bool unary = token == "\xAC";
+        const bool unary = token.size() == 1 && token[0] == Negation;
         const std::size_t right = findColumn(columns, row[3]);
         const std::size_t left = unary ? 0 : findColumn(columns, row[2]);
         if (right == 0 || (!unary && left == 0))
@@ -230,6 +229,40 @@ void BuildTruthTable(const std::string& expression, const strarray& captions,
                 out[r] = l[r] != x[r] ? 1 : 0;
         }
     }
+}
+
+Solution SolveExpression(const std::string& text)
+{
+    Solution solution;
+    ParseExpression(text, solution.captions, solution.operations);
+    RemoveDuplicateOperations(solution.captions, solution.operations);
+    BuildTruthTable(text, solution.captions, solution.operations, solution.columns,
+                    solution.truthTable);
+    return solution;
+}
+
+int ExerciseAnswer::columnCount() const
+{
+    return truthTable.empty() ? 0 : static_cast<int>(truthTable.size()) - 1;
+}
+
+int ExerciseAnswer::rowCount() const
+{
+    return truthTable.size() > 1 ? static_cast<int>(truthTable[1].size()) - 1 : 0;
+}
+
+std::optional<ExerciseAnswer> BuildExerciseAnswer(const std::string& normalised)
+{
+    if (CheckExpression(normalised))
+        return std::nullopt;
+    Solution solution = SolveExpression(normalised);
+    // A text the check passes has a variable, so at least one column of two rows.
+    if (solution.truthTable.size() < 2 || solution.truthTable[1].size() < 2 ||
+        solution.columns.size() < solution.truthTable.size())
+        return std::nullopt;
+    ExerciseAnswer answer{std::move(solution.columns), std::move(solution.truthTable)};
+    answer.captions[answer.truthTable.size() - 1] = "F";
+    return answer;
 }
 
 } // namespace veritabula

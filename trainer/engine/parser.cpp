@@ -7,8 +7,6 @@ namespace veritabula {
 
 namespace {
 
-constexpr char Negation = '\xAC';
-
 // A piece of the text, first to last position inclusive. Every fragment is
 // contiguous: the walk that collects it closes it at the first character
 // that leaves its depth.

@@ -3,32 +3,40 @@
 #include "engine.h"
 #include "referenceevaluator.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-// Runs a text the checker accepted through the rest of the engine and returns
-// what is wrong with the result, or an empty string when all is well: every
-// operand is a variable or an earlier caption, and the table agrees with the
-// reference reading of the whole text (and, when asked, of every caption).
+// Works out a text the checker accepted and returns what is wrong with the
+// result, or an empty string when all is well: every operand is a variable or
+// an earlier caption, the answer the grid is checked against is the table with
+// its last column headed "F", and the table agrees with the reference reading
+// of the whole text (and, when asked, of every caption).
 inline std::string engineFault(const std::string& text, bool everyCaption)
 {
     const auto whole = reference::Expression::parse(text);
     if (!whole)
         return "the reference reading refuses a text the checker accepted";
+    const auto answer = veritabula::BuildExerciseAnswer(text);
+    if (!answer)
+        return "no answer for a text the checker accepted";
 
-    veritabula::strarray captions;
-    veritabula::strarray2d operations;
-    veritabula::ParseExpression(text, captions, operations);
-    veritabula::RemoveDuplicateOperations(captions, operations);
+    const veritabula::Solution solution = veritabula::SolveExpression(text);
+    const veritabula::strarray& captions = solution.captions;
+    const veritabula::strarray2d& operations = solution.operations;
     if (captions.size() != operations.size())
         return "captions and operations differ in length";
     if (!captions.empty() && (!captions[0].empty() || !operations[0].empty()))
         return "element 0 of a list is not empty";
 
-    veritabula::strarray columns;
-    veritabula::table truthTable;
-    veritabula::BuildTruthTable(text, captions, operations, columns, truthTable);
+    const veritabula::strarray& columns = solution.columns;
+    const veritabula::table& truthTable = answer->truthTable;
+    if (truthTable != solution.truthTable)
+        return "the answer's table is not the table the engine built";
+    if (answer->captions.size() != columns.size() || answer->captions.back() != "F" ||
+        !std::equal(columns.begin(), columns.end() - 1, answer->captions.begin()))
+        return "the answer's header is not the column list with the last one \"F\"";
 
     std::size_t n = 0;
     while (n + 1 < columns.size() && columns[n + 1].size() == 1 && columns[n + 1][0] >= 'A' &&
@@ -55,7 +63,7 @@ inline std::string engineFault(const std::string& text, bool everyCaption)
         const veritabula::strarray& row = operations[op];
         if (row.size() != 4 || !row[0].empty())
             return "operation " + std::to_string(op) + " is not a row of four";
-        const bool unary = row[1] == "\xAC";
+        const bool unary = row[1] == std::string(1, veritabula::Negation);
         if (!unary && row[1] != "*" && row[1] != "+" && row[1] != "<>" && row[1] != "=>" &&
             row[1] != "<->")
             return "operation " + std::to_string(op) + " has the token " + row[1];
