@@ -438,12 +438,17 @@ void TfrmTableCr::btnCheckClick()
         link->sendResult(pupilName(), lblEval->text(), result.errors);
 }
 
-void TfrmTableCr::closeEvent(QCloseEvent* event)
+void TfrmTableCr::FormCloseQuery()
 {
     if (TeacherLink* link = teacherLink())
         link->close();
     if (frmMain)
         frmMain->close();
+}
+
+void TfrmTableCr::closeEvent(QCloseEvent* event)
+{
+    FormCloseQuery();
     event->accept();
 }
 

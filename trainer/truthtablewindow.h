@@ -51,6 +51,8 @@ public:
     void btn1Click();
     void btnCheckClick();
     void StringGridKeyPress(QChar key);
+    // Closing the exercise ends the run: the link closes, then the main menu.
+    void FormCloseQuery();
 
     // Whether the check marked this cell wrong (it keeps its frame until it
     // changes, the next check or the next expression).
