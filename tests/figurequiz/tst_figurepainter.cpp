@@ -1,7 +1,7 @@
 #include "cipherpictures.h"
 #include "figurepainter.h"
 #include "picturefiles.h"
-#include "picturefolder.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,7 +123,7 @@ void FigurePainterTest::shouldWriteEveryWordSoThatTheTableDecodesIt_data()
 void FigurePainterTest::shouldWriteEveryWordSoThatTheTableDecodesIt()
 {
     QFETCH(QString, word);
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     const QImage picture(figurinex::fileOfWord(word));
     QVERIFY(!picture.isNull());
     QVERIFY(picture.width() <= 505 && picture.height() <= 89); // fits the word box

@@ -2,9 +2,9 @@
 #include "helpwindow.h"
 #include "messagebox.h"
 #include "picturefiles.h"
-#include "picturefolder.h"
 #include "programexit.h"
 #include "quizwindow.h"
+#include "testsupport.h"
 #include "wordround.h"
 
 #include <QApplication>
@@ -26,7 +26,7 @@ QString figureRow(const Form1& form)
 {
     QString row;
     for (const QLabel* image : {form.Image2, form.Image4, form.Image3, form.Image5}) {
-        const QString shown = shownPicture(image, figurinex::pictureFiles());
+        const QString shown = testsupport::shownPicture(image, figurinex::pictureFiles());
         row += shown.isEmpty() ? QStringLiteral("-") : shown.left(1);
     }
     return row;
@@ -37,7 +37,7 @@ QString shownWord(const Form1& form)
     QStringList pictures;
     for (int step = 0; step <= figurinex::WordsInRound; ++step)
         pictures << figurinex::wordPictureFile(step);
-    return shownPicture(form.Picture2, pictures);
+    return testsupport::shownPicture(form.Picture2, pictures);
 }
 
 // Types as a pupil does; QTest::keyClicks takes Latin-1 only.
@@ -99,7 +99,7 @@ void QuizWindowTest::shouldGiveTheVerdictOfEachBand()
 
 void QuizWindowTest::shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -130,7 +130,7 @@ void QuizWindowTest::shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder()
 
 void QuizWindowTest::shouldShowTheWholeInstructionDescendersIncluded()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     const QFontMetrics metrics(form.Label1->font());
     const QRect box = form.Label1->contentsRect();
@@ -142,8 +142,8 @@ void QuizWindowTest::shouldShowTheWholeInstructionDescendersIncluded()
 
 void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()
 {
-    PictureFolder folder;
-    QCOMPARE(folder.copied, 28);
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
+    QCOMPARE(folder.copied(), 28);
     Form1 form;
     form.Text1->setText(QStringLiteral("компьютер"));
     QTest::mouseClick(form.CommandSlovo, Qt::LeftButton);
@@ -176,7 +176,7 @@ void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()
 
 void QuizWindowTest::shouldCountOnlyCheckedAnswersWhenAskedMidRound()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.CommandSlovo_Click();
     answer(form, QStringLiteral("Компьютер"));
@@ -208,7 +208,7 @@ void QuizWindowTest::shouldShowTheFigurePosesOfEachTick()
 {
     QFETCH(int, ticks);
     QFETCH(QString, row);
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.Timer1->stop();
     for (int i = 0; i < ticks; ++i)
@@ -218,7 +218,7 @@ void QuizWindowTest::shouldShowTheFigurePosesOfEachTick()
 
 void QuizWindowTest::shouldShowAPictureReplacedOnDiskAtTheNextTick()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.Timer1->stop();
     form.Timer1_Timer();
@@ -277,7 +277,7 @@ void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
     QFETCH(int, presses);
     QFETCH(int, ticks);
     QFETCH(QString, unread);
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     const QString path = folder.filePath(file);
     QFile whole(path);
     QVERIFY(whole.open(QIODevice::ReadOnly));
@@ -337,7 +337,7 @@ void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
 
 void QuizWindowTest::shouldKeepOneWindowEachAndReadPortraitsAgainAfterClosing()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     auto form = std::make_unique<Form1>();
     form->show();
     for (int press = 0; press < 2; ++press) {
@@ -383,7 +383,7 @@ void QuizWindowTest::shouldDrawAPictureAtItsOwnSizeOnTheOrdinaryGround_data()
 void QuizWindowTest::shouldDrawAPictureAtItsOwnSizeOnTheOrdinaryGround()
 {
     QFETCH(QString, file);
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     const QColor marker(0, 160, 0);
     QImage small(24, 16, QImage::Format_RGB32);
     small.fill(marker);
@@ -416,7 +416,7 @@ void QuizWindowTest::shouldSaveScreenshots()
 {
     if (qEnvironmentVariableIsEmpty("SCREENSHOT_DIR"))
         QSKIP("SCREENSHOT_DIR is not set");
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.Timer1->stop();
     form.show();

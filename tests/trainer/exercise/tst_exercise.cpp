@@ -109,12 +109,16 @@ private slots:
     void shouldSendTheResultLineAfterAWholeExercise();
 
 private:
+    std::unique_ptr<testsupport::TemporaryCurrentFolder> folder_;
     // Catches any box a test does not look at, so that none waits for a click.
     std::unique_ptr<common::MessageBoxRecorder> strayBoxes_;
 };
 
 void ExerciseTest::init()
 {
+    folder_ = std::make_unique<testsupport::TemporaryCurrentFolder>(
+        VERITABULA_FOLDER, QStringList{"menu.jpg", "theory.jpg", "authors.jpg"});
+    QCOMPARE(folder_->copied(), 3);
     strayBoxes_ = std::make_unique<common::MessageBoxRecorder>();
     createWindows();
 }
@@ -123,6 +127,7 @@ void ExerciseTest::cleanup()
 {
     destroyWindows();
     strayBoxes_.reset();
+    folder_.reset();
 }
 
 void ExerciseTest::shouldShuffleEveryItemOnceAndLeaveShortListsAlone()
