@@ -103,8 +103,6 @@ private slots:
     void shouldDecodeThePagesWhenFirstShown();
     void shouldLeavePlacesEmptyWhenPicturesAreMissing_data();
     void shouldLeavePlacesEmptyWhenPicturesAreMissing();
-    void shouldDecodeOurPicturesAndSurviveBrokenOnes_data();
-    void shouldDecodeOurPicturesAndSurviveBrokenOnes();
 
     void shouldSendTheResultLineAfterAWholeExercise();
 
@@ -672,41 +670,6 @@ void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing()
     QCOMPARE(recorder.count(), 0);
     for (const auto& fifo : fifos)
         QVERIFY2(fifo->made() && !fifo->touched(), "a named pipe was opened");
-}
-
-void ExerciseTest::shouldDecodeOurPicturesAndSurviveBrokenOnes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QSize>("size");
-    QTest::addRow("menu") << "menu.jpg" << QSize(637, 991);
-    QTest::addRow("theory") << "theory.jpg" << QSize(600, 2434);
-    QTest::addRow("authors") << "authors.jpg" << QSize(1512, 1072);
-}
-
-void ExerciseTest::shouldDecodeOurPicturesAndSurviveBrokenOnes()
-{
-    QFETCH(QString, name);
-    QFETCH(QSize, size);
-    QFile file(name);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
-    const QByteArray data = file.readAll();
-    QString error;
-    const QImage image = common::decodeJpeg(data, &error);
-    QCOMPARE(image.size(), size);
-    QVERIFY(error.isEmpty());
-    QCOMPARE(common::readPictureFile(name).size(), size);
-
-    // Cut short: refused with a reason, never padded out to look whole.
-    for (const qsizetype length :
-         {qsizetype(2), qsizetype(20), qsizetype(300), data.size() / 2, data.size() - 2}) {
-        const QImage cut = common::decodeJpeg(data.left(length), &error);
-        QVERIFY(cut.isNull() && !error.isEmpty());
-    }
-    QByteArray damaged = data;
-    for (qsizetype i = 200; i < damaged.size(); i += 997)
-        damaged[i] = static_cast<char>(damaged[i] ^ 0x5a);
-    const QImage noisy = common::decodeJpeg(damaged, &error);
-    QVERIFY(noisy.isNull() || noisy.size() == size);
 }
 
 void ExerciseTest::shouldSendTheResultLineAfterAWholeExercise()
