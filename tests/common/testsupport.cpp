@@ -8,6 +8,7 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
 
 #include <cerrno>
@@ -161,6 +162,16 @@ bool placeNonFile(const QString& path, const QString& kind, std::unique_ptr<Fifo
         return QFile::link(other, path) && QFile::link(path, other);
     }
     return false;
+}
+
+void addPictureDamageRows()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addRow("missing") << QStringLiteral("missing");
+    QTest::addRow("not a picture") << QStringLiteral("garbage");
+    QTest::addRow("cut short") << QStringLiteral("cut");
+    QTest::addRow("header claims 20000 x 20000") << QStringLiteral("bomb");
+    QTest::addRow("named pipe") << QStringLiteral("fifo");
 }
 
 QByteArray jpegBytes(const QImage& image, bool progressive)

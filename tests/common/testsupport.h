@@ -93,6 +93,10 @@ private:
 // True when it could.
 bool placeNonFile(const QString& path, const QString& kind, std::unique_ptr<FifoPeer>* fifo);
 
+// The rows of a test's column "damage": the ways spoilPicture spoils a
+// picture that a program reads and must survive.
+void addPictureDamageRows();
+
 // A JPEG of `image`, progressive if asked.
 QByteArray jpegBytes(const QImage& image, bool progressive = false);
 

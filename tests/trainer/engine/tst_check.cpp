@@ -1,17 +1,11 @@
 #include "engine.h"
-#include "text.h"
+#include "enginetext.h"
 
 #include <QtTest>
 
 #include <optional>
 
 namespace {
-
-// Test texts are written in UTF-8 and handed to the engine in Windows-1251.
-std::string cp(const QString& text)
-{
-    return common::toCp1251String(text);
-}
 
 // A, then "+A" as many times as asked.
 QString sum(int operations)

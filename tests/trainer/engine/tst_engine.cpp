@@ -1,26 +1,11 @@
 #include "engine.h"
-#include "text.h"
+#include "enginetext.h"
 
 #include <QtTest>
 
 using veritabula::strarray;
 using veritabula::strarray2d;
 using veritabula::table;
-
-namespace {
-
-// Test texts are written in UTF-8 and handed to the engine in Windows-1251.
-std::string cp(const QString& text)
-{
-    return common::toCp1251String(text);
-}
-
-QString shown(const std::string& bytes)
-{
-    return common::fromCp1251(bytes);
-}
-
-} // namespace
 
 class EngineTest : public QObject
 {

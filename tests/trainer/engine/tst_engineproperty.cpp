@@ -1,7 +1,7 @@
 #include "engine.h"
 #include "engineproperty.h"
+#include "enginetext.h"
 #include "referenceevaluator.h"
-#include "text.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -10,12 +10,6 @@
 #include <iterator>
 
 namespace {
-
-// A text of the engine, readable in a failure message.
-QString shown(const std::string& bytes)
-{
-    return common::fromCp1251(bytes);
-}
 
 struct Piece
 {

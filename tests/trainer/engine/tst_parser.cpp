@@ -1,5 +1,5 @@
 #include "engine.h"
-#include "text.h"
+#include "enginetext.h"
 
 #include <QtTest>
 
@@ -7,17 +7,6 @@ using veritabula::strarray;
 using veritabula::strarray2d;
 
 namespace {
-
-// Test texts are written in UTF-8 and handed to the engine in Windows-1251.
-std::string cp(const QString& text)
-{
-    return common::toCp1251String(text);
-}
-
-QString shown(const std::string& bytes)
-{
-    return common::fromCp1251(bytes);
-}
 
 QStringList describeOperations(const strarray& captions, const strarray2d& operations)
 {
