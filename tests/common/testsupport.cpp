@@ -3,9 +3,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <QLabel>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
 
 #include <cerrno>
@@ -20,6 +23,15 @@ namespace testsupport {
 TemporaryCurrentFolder::TemporaryCurrentFolder() : previous_(QDir::currentPath())
 {
     QDir::setCurrent(dir_.path());
+}
+
+TemporaryCurrentFolder::TemporaryCurrentFolder(const QString& programFolder,
+                                               const QStringList& names)
+    : TemporaryCurrentFolder()
+{
+    const QDir source(programFolder);
+    for (const QString& name : names)
+        copied_ += QFile::copy(source.filePath(name), filePath(name)) ? 1 : 0;
 }
 
 TemporaryCurrentFolder::~TemporaryCurrentFolder()
@@ -40,6 +52,29 @@ QByteArray TemporaryCurrentFolder::readFile(const QString& name) const
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
+}
+
+bool TemporaryCurrentFolder::spoilPicture(const QString& name, const QString& damage,
+                                          std::unique_ptr<FifoPeer>* fifo) const
+{
+    const QByteArray whole = readFile(name);
+    QFile::remove(filePath(name));
+    if (damage == QLatin1String("missing"))
+        return true;
+    if (damage == QLatin1String("garbage")) {
+        writeFile(name, QByteArray("\xFF\xD8\xFF not a picture"));
+    } else if (damage == QLatin1String("cut")) {
+        if (whole.isEmpty())
+            return false;
+        writeFile(name, whole.left(whole.size() / 2));
+    } else if (damage == QLatin1String("bomb")) {
+        QImage small(64, 64, QImage::Format_RGB32);
+        small.fill(Qt::white);
+        writeFile(name, withJpegSize(jpegBytes(small), 20000, 20000));
+    } else {
+        return placeNonFile(filePath(name), damage, fifo);
+    }
+    return QFileInfo(filePath(name)).isFile();
 }
 
 FifoPeer::FifoPeer(const QString& path, int patienceMs) : path_(QFile::encodeName(path))
@@ -129,6 +164,16 @@ bool placeNonFile(const QString& path, const QString& kind, std::unique_ptr<Fifo
     return false;
 }
 
+void addPictureDamageRows()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addRow("missing") << QStringLiteral("missing");
+    QTest::addRow("not a picture") << QStringLiteral("garbage");
+    QTest::addRow("cut short") << QStringLiteral("cut");
+    QTest::addRow("header claims 20000 x 20000") << QStringLiteral("bomb");
+    QTest::addRow("named pipe") << QStringLiteral("fifo");
+}
+
 QByteArray jpegBytes(const QImage& image, bool progressive)
 {
     QByteArray bytes;
@@ -159,6 +204,33 @@ QByteArray withJpegSize(QByteArray jpeg, int width, int height, bool fullColour)
         break;
     }
     return jpeg;
+}
+
+QString shownPicture(const QLabel* label, const QStringList& names)
+{
+    const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    if (shown.isNull())
+        return QString();
+    for (const QString& name : names) {
+        if (QImage(name).convertToFormat(QImage::Format_RGB32) == shown)
+            return name;
+    }
+    return QStringLiteral("?");
+}
+
+QStringList focusRing(QWidget* window)
+{
+    QWidget* first = window->focusWidget();
+    QStringList ring;
+    QWidget* widget = first;
+    while (widget != nullptr) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->window() == window)
+            ring << widget->objectName();
+        widget = widget->nextInFocusChain();
+        if (widget == first)
+            break;
+    }
+    return ring;
 }
 
 void saveScreenshot(QWidget* window, const QString& name)

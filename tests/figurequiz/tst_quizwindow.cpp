@@ -2,10 +2,9 @@
 #include "helpwindow.h"
 #include "messagebox.h"
 #include "picturefiles.h"
-#include "picturefolder.h"
 #include "programexit.h"
 #include "quizwindow.h"
-#include "wordround.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,12 +20,25 @@ using figurinex::Form1;
 
 namespace {
 
+// The ten words of the round in their order; after them the end picture,
+// всё.bmp, is shown.
+const QStringList Words = {"компьютер", "программа", "сканер", "клавиатура", "принтер",
+                           "процессор", "память",    "мышь",   "монитор",    "дискета"};
+
+QString pictureOf(const QString& name)
+{
+    return name + QStringLiteral(".bmp");
+}
+
 // The letters of the four figures from left to right on the screen.
 QString figureRow(const Form1& form)
 {
+    QStringList letterPictures;
+    for (QChar letter : QStringLiteral("абвгдеёноэшщпты"))
+        letterPictures << pictureOf(letter);
     QString row;
     for (const QLabel* image : {form.Image2, form.Image4, form.Image3, form.Image5}) {
-        const QString shown = shownPicture(image, figurinex::pictureFiles());
+        const QString shown = testsupport::shownPicture(image, letterPictures);
         row += shown.isEmpty() ? QStringLiteral("-") : shown.left(1);
     }
     return row;
@@ -35,9 +47,10 @@ QString figureRow(const Form1& form)
 QString shownWord(const Form1& form)
 {
     QStringList pictures;
-    for (int step = 0; step <= figurinex::WordsInRound; ++step)
-        pictures << figurinex::wordPictureFile(step);
-    return shownPicture(form.Picture2, pictures);
+    for (const QString& word : Words)
+        pictures << pictureOf(word);
+    pictures << QStringLiteral("всё.bmp");
+    return testsupport::shownPicture(form.Picture2, pictures);
 }
 
 // Types as a pupil does; QTest::keyClicks takes Latin-1 only.
@@ -69,7 +82,6 @@ class QuizWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void shouldGiveTheVerdictOfEachBand();
     void shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder();
     void shouldShowTheWholeInstructionDescendersIncluded();
     void shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress();
@@ -85,21 +97,9 @@ private slots:
     void shouldSaveScreenshots();
 };
 
-void QuizWindowTest::shouldGiveTheVerdictOfEachBand()
-{
-    const QStringList bands = {"Попробуй ещё раз!", "Плохо, дружок!",
-                               "Неплохо, но будь внимательней!", "Хорошо!", "Молодец!"};
-    const int firstOfBand[] = {0, 3, 5, 7, 9, 11};
-    for (int band = 0; band < 5; ++band) {
-        for (int correct = firstOfBand[band]; correct < firstOfBand[band + 1]; ++correct)
-            QCOMPARE(figurinex::verdictFor(correct), bands[band]);
-    }
-    QCOMPARE(figurinex::countLine(7), QStringLiteral("Правильных ответов -  7"));
-}
-
 void QuizWindowTest::shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -130,7 +130,7 @@ void QuizWindowTest::shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder()
 
 void QuizWindowTest::shouldShowTheWholeInstructionDescendersIncluded()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     const QFontMetrics metrics(form.Label1->font());
     const QRect box = form.Label1->contentsRect();
@@ -142,8 +142,8 @@ void QuizWindowTest::shouldShowTheWholeInstructionDescendersIncluded()
 
 void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()
 {
-    PictureFolder folder;
-    QCOMPARE(folder.copied, 28);
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
+    QCOMPARE(folder.copied(), 28);
     Form1 form;
     form.Text1->setText(QStringLiteral("компьютер"));
     QTest::mouseClick(form.CommandSlovo, Qt::LeftButton);
@@ -152,9 +152,9 @@ void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()
     QVERIFY(form.Text1->text().isEmpty());
 
     for (int step = 1; step <= 10; ++step) {
-        answer(form, figurinex::roundWord(step).toUpper());
+        answer(form, Words.at(step - 1).toUpper());
         QCOMPARE(form.correctAnswers(), step);
-        QCOMPARE(shownWord(form), figurinex::wordPictureFile((step + 1) % 11));
+        QCOMPARE(shownWord(form), step < 10 ? pictureOf(Words.at(step)) : "всё.bmp");
     }
     QCOMPARE(form.Text1->text(), QStringLiteral("Узнай свой результат!"));
     QVERIFY(!form.Text1->isEnabled());
@@ -176,7 +176,7 @@ void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()
 
 void QuizWindowTest::shouldCountOnlyCheckedAnswersWhenAskedMidRound()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.CommandSlovo_Click();
     answer(form, QStringLiteral("Компьютер"));
@@ -208,7 +208,7 @@ void QuizWindowTest::shouldShowTheFigurePosesOfEachTick()
 {
     QFETCH(int, ticks);
     QFETCH(QString, row);
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.Timer1->stop();
     for (int i = 0; i < ticks; ++i)
@@ -218,7 +218,7 @@ void QuizWindowTest::shouldShowTheFigurePosesOfEachTick()
 
 void QuizWindowTest::shouldShowAPictureReplacedOnDiskAtTheNextTick()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.Timer1->stop();
     form.Timer1_Timer();
@@ -277,26 +277,9 @@ void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
     QFETCH(int, presses);
     QFETCH(int, ticks);
     QFETCH(QString, unread);
-    PictureFolder folder;
-    const QString path = folder.filePath(file);
-    QFile whole(path);
-    QVERIFY(whole.open(QIODevice::ReadOnly));
-    const QByteArray bytes = whole.readAll();
-    whole.close();
-    QFile::remove(path);
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     std::unique_ptr<testsupport::FifoPeer> fifo;
-    if (damage == "garbage")
-        folder.writeFile(file, QByteArray("\xFF\xD8\xFF not a picture"));
-    if (damage == "cut")
-        folder.writeFile(file, bytes.left(bytes.size() / 2));
-    if (damage == "fifo" || damage == "zero")
-        QVERIFY(testsupport::placeNonFile(path, damage, &fifo));
-    if (damage == "bomb") {
-        QImage small(64, 64, QImage::Format_RGB32);
-        small.fill(Qt::white);
-        folder.writeFile(file,
-                         testsupport::withJpegSize(testsupport::jpegBytes(small), 20000, 20000));
-    }
+    QVERIFY(folder.spoilPicture(file, damage, &fifo));
     std::unique_ptr<testsupport::FifoPeer> untouched;
     if (!unread.isEmpty()) {
         QFile::remove(folder.filePath(unread));
@@ -308,7 +291,7 @@ void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
     common::ProgramExitCatcher catcher;
 
     for (int i = 0; i < presses; ++i) {
-        form.Text1->setText(figurinex::roundWord(form.wordStep()));
+        form.Text1->setText(Words.value(form.wordStep() - 1));
         form.CommandSlovo_Click();
     }
     for (int i = 0; i < ticks; ++i)
@@ -316,7 +299,7 @@ void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
     const int counted = form.correctAnswers();
     QCOMPARE(catcher.exits, 0);
     if (presses >= 0) {
-        form.Text1->setText(figurinex::roundWord(form.wordStep()));
+        form.Text1->setText(Words.value(form.wordStep() - 1));
         QVERIFY_THROWS_EXCEPTION(common::ProgramExit, form.CommandSlovo_Click());
         QCOMPARE(form.correctAnswers(), counted);
     } else if (ticks >= 0) {
@@ -337,7 +320,7 @@ void QuizWindowTest::shouldEndTheProgramWithoutCountingWhenAPictureFails()
 
 void QuizWindowTest::shouldKeepOneWindowEachAndReadPortraitsAgainAfterClosing()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     auto form = std::make_unique<Form1>();
     form->show();
     for (int press = 0; press < 2; ++press) {
@@ -383,7 +366,7 @@ void QuizWindowTest::shouldDrawAPictureAtItsOwnSizeOnTheOrdinaryGround_data()
 void QuizWindowTest::shouldDrawAPictureAtItsOwnSizeOnTheOrdinaryGround()
 {
     QFETCH(QString, file);
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     const QColor marker(0, 160, 0);
     QImage small(24, 16, QImage::Format_RGB32);
     small.fill(marker);
@@ -416,7 +399,7 @@ void QuizWindowTest::shouldSaveScreenshots()
 {
     if (qEnvironmentVariableIsEmpty("SCREENSHOT_DIR"))
         QSKIP("SCREENSHOT_DIR is not set");
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     form.Timer1->stop();
     form.show();

@@ -1,335 +1,38 @@
 #include "application.h"
-#include "fonts.h"
 #include "messagebox.h"
 #include "pictures.h"
 #include "programexit.h"
 #include "testsupport.h"
-#include "text.h"
-#include "units.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QProcess>
-#include <QPushButton>
 #include <QtTest>
 
 #include <cstdio>
 #include <memory>
-#include <stdexcept>
 
 #include <sys/resource.h>
 #include <unistd.h>
 
-using common::BoxAnswer;
-using common::BoxButtons;
 using common::BoxIcon;
 
-class CommonTest : public QObject
+class PicturesTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void shouldRecordBoxesAndAnswerInTurn();
-    void shouldRestoreThePreviousHandler();
-    void shouldStopAtExitAndRecordTheCode();
-    void shouldAddAFullStopToAnEscapedError_data();
-    void shouldAddAFullStopToAnEscapedError();
-    void shouldShowAnErrorEscapingAHandlerAndGoOn();
-    void shouldShowAnErrorEscapingAHandlerThenEndWhenAskedTo();
-    void shouldConvertWindows1251BothWays();
-    void shouldLowerCaseOnlyLettersOfWindows1251_data();
-    void shouldLowerCaseOnlyLettersOfWindows1251();
-    void shouldConvertTwipsToPixels();
-    void shouldNarrowOnlyCaptionsThatOverflow_data();
-    void shouldNarrowOnlyCaptionsThatOverflow();
-    void shouldNarrowToTheWidestStretchThatFits_data();
-    void shouldNarrowToTheWidestStretchThatFits();
     void shouldDecodeJpegAndRefuseBrokenData_data();
     void shouldDecodeJpegAndRefuseBrokenData();
     void shouldLoadBmpAndJpegByBareName();
     void shouldReadOnlyWholePlainPicturesWithinBounds_data();
     void shouldReadOnlyWholePlainPicturesWithinBounds();
     void shouldNameTheFileAndFolderThenEndWhenAPictureIsMissing();
+    void shouldDecodeOurPicturesAndSurviveBrokenOnes_data();
+    void shouldDecodeOurPicturesAndSurviveBrokenOnes();
     void shouldEndWithTheBoxWhenMemoryRunsOut();
 };
-
-void CommonTest::shouldRecordBoxesAndAnswerInTurn()
-{
-    common::MessageBoxRecorder recorder;
-    recorder.answers = {BoxAnswer::No};
-    QCOMPARE(common::showMessageBox("Выйти?", "Выход", BoxIcon::Question, BoxButtons::YesNo),
-             BoxAnswer::No);
-    QCOMPARE(common::showMessageBox("Выйти?", "Выход", BoxIcon::Question, BoxButtons::YesNo),
-             BoxAnswer::Yes);
-    QCOMPARE(common::showMessageBox("Готово", "Справка"), BoxAnswer::Ok);
-    QCOMPARE(recorder.count(), 3);
-    QCOMPARE(recorder.boxes[0].caption, QString("Выход"));
-    QCOMPARE(recorder.boxes[0].icon, BoxIcon::Question);
-    QCOMPARE(recorder.last().text, QString("Готово"));
-    QCOMPARE(recorder.last().buttons, BoxButtons::Ok);
-}
-
-void CommonTest::shouldRestoreThePreviousHandler()
-{
-    common::MessageBoxRecorder outer;
-    {
-        common::MessageBoxRecorder inner;
-        common::showMessageBox("inner", "Справка");
-        QCOMPARE(inner.count(), 1);
-    }
-    common::showMessageBox("outer", "Справка");
-    QCOMPARE(outer.count(), 1);
-    QCOMPARE(outer.last().text, QString("outer"));
-}
-
-void CommonTest::shouldStopAtExitAndRecordTheCode()
-{
-    common::ProgramExitCatcher catcher;
-    bool after = false;
-    QVERIFY_THROWS_EXCEPTION(common::ProgramExit, [&] {
-        common::exitProgram(3);
-        after = true;
-    }());
-    QVERIFY(!after);
-    QCOMPARE(catcher.exits, 1);
-    QCOMPARE(catcher.lastCode, 3);
-}
-
-void CommonTest::shouldAddAFullStopToAnEscapedError_data()
-{
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<QString>("shown");
-    QTest::addRow("without stop") << "Ошибка ввода"
-                                  << "Ошибка ввода.";
-    QTest::addRow("with stop") << "Ошибка ввода."
-                               << "Ошибка ввода.";
-    QTest::addRow("empty") << ""
-                           << ".";
-}
-
-void CommonTest::shouldAddAFullStopToAnEscapedError()
-{
-    QFETCH(QString, what);
-    QFETCH(QString, shown);
-    QCOMPARE(common::escapedErrorText(std::runtime_error(what.toStdString())), shown);
-}
-
-namespace {
-
-// An object whose event handler fails, as a window's handler might.
-class FailingHandler : public QObject
-{
-public:
-    int calls = 0;
-    bool event(QEvent*) override
-    {
-        ++calls;
-        throw std::runtime_error("Сбой");
-    }
-};
-
-} // namespace
-
-void CommonTest::shouldShowAnErrorEscapingAHandlerAndGoOn()
-{
-    common::MessageBoxRecorder recorder;
-    FailingHandler handler;
-    QEvent event(QEvent::User);
-    auto* app = static_cast<common::Application*>(QCoreApplication::instance());
-    QCOMPARE(app->notify(&handler, &event), false);
-    QCOMPARE(app->notify(&handler, &event), false);
-    QCOMPARE(handler.calls, 2);
-    QCOMPARE(recorder.count(), 2);
-    QCOMPARE(recorder.last().text, QString("Сбой."));
-    QCOMPARE(recorder.last().caption, QString("Veritabula"));
-    QCOMPARE(recorder.last().icon, BoxIcon::Stop);
-}
-
-// The quizzes trap no error: the box comes first, then the program ends.
-void CommonTest::shouldShowAnErrorEscapingAHandlerThenEndWhenAskedTo()
-{
-    auto* app = static_cast<common::Application*>(QCoreApplication::instance());
-    QVERIFY(!app->endAfterEscapedError());
-    app->setEndAfterEscapedError(true);
-    const auto goOnAgain = qScopeGuard([app] { app->setEndAfterEscapedError(false); });
-    common::MessageBoxRecorder recorder;
-    common::ProgramExitCatcher catcher;
-    int exitsAtBox = -1;
-    recorder.onBox = [&](const common::BoxRequest&) { exitsAtBox = catcher.exits; };
-    FailingHandler handler;
-    QEvent event(QEvent::User);
-    QVERIFY_THROWS_EXCEPTION(common::ProgramExit, app->notify(&handler, &event));
-    QCOMPARE(handler.calls, 1);
-    QCOMPARE(recorder.count(), 1);
-    QCOMPARE(exitsAtBox, 0);
-    QCOMPARE(recorder.last().text, QString("Сбой."));
-    QCOMPARE(recorder.last().icon, BoxIcon::Stop);
-    QCOMPARE(catcher.exits, 1);
-    QCOMPARE(catcher.lastCode, 1);
-}
-
-void CommonTest::shouldConvertWindows1251BothWays()
-{
-    const QString text = QStringLiteral("Ёлка ёж Привет ¬ №");
-    const QByteArray bytes = common::toCp1251(text);
-    QCOMPARE(bytes.size(), text.size());
-    QCOMPARE(static_cast<unsigned char>(bytes[0]), 0xA8);                // Ё
-    QCOMPARE(static_cast<unsigned char>(bytes[bytes.size() - 1]), 0xB9); // №
-    QCOMPARE(static_cast<unsigned char>(bytes[bytes.size() - 3]), 0xAC); // ¬
-    QCOMPARE(common::fromCp1251(bytes), text);
-    QCOMPARE(common::fromCp1251(std::string("\xcf\xf0\xe8")), QStringLiteral("При"));
-    QCOMPARE(common::toCp1251String(QStringLiteral("я")), std::string("\xff"));
-}
-
-void CommonTest::shouldLowerCaseOnlyLettersOfWindows1251_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("lowered");
-    QTest::addRow("latin") << "MoUSE"
-                           << "mouse";
-    QTest::addRow("cyrillic") << "КЛАВИАТУРА"
-                              << "клавиатура";
-    QTest::addRow("yo") << "ЁЖ"
-                        << "ёж";
-    QTest::addRow("ukrainian and serbian") << "ЇІЄҐЎЉЂ"
-                                           << "їієґўљђ";
-    QTest::addRow("blanks kept") << " Мышь "
-                                 << " мышь ";
-    QTest::addRow("digits and signs kept") << "A1-Б!"
-                                           << "a1-б!";
-    QTest::addRow("letters outside windows-1251 kept") << "ÄΩ"
-                                                       << "ÄΩ";
-}
-
-void CommonTest::shouldLowerCaseOnlyLettersOfWindows1251()
-{
-    QFETCH(QString, answer);
-    QFETCH(QString, lowered);
-    QCOMPARE(common::lowerCaseAnswer(answer), lowered);
-}
-
-void CommonTest::shouldConvertTwipsToPixels()
-{
-    QCOMPARE(common::twips(0), 0);
-    QCOMPARE(common::twips(15), 1);
-    QCOMPARE(common::twips(4815), 321);
-    QCOMPARE(common::twips(-120), -8);
-    QCOMPARE(common::twipsRect(120, 240, 1500, 375), QRect(8, 16, 100, 25));
-}
-
-void CommonTest::shouldNarrowOnlyCaptionsThatOverflow_data()
-{
-    QTest::addColumn<bool>("wrap");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("narrowed");
-    const QString longLine = QStringLiteral("Таблицы истинности и флажковая азбука");
-    QTest::addRow("short line") << false << "Порт:" << false;
-    QTest::addRow("long line") << false << longLine << true;
-    QTest::addRow("few wrapped lines") << true << longLine << false;
-    QTest::addRow("too many wrapped lines") << true << (longLine + " ").repeated(3) << true;
-}
-
-void CommonTest::shouldNarrowOnlyCaptionsThatOverflow()
-{
-    QFETCH(bool, wrap);
-    QFETCH(QString, text);
-    QFETCH(bool, narrowed);
-    QWidget parent;
-    parent.resize(400, 300);
-    QLabel label(text, &parent);
-    label.setWordWrap(wrap);
-    label.setFont(common::classicFont(16, true));
-    label.setGeometry(10, 10, 200, 4 * QFontMetrics(label.font()).lineSpacing());
-    common::fitCaption(&label);
-    QCOMPARE(label.font().stretch() != QFont::AnyStretch && label.font().stretch() < 100, narrowed);
-    if (wrap) {
-        const QRect needed =
-            QFontMetrics(label.font())
-                .boundingRect(QRect(0, 0, label.width() - 4, 1 << 20), Qt::TextWordWrap, text);
-        QVERIFY(needed.height() <= label.height());
-    } else {
-        QVERIFY(QFontMetrics(label.font()).horizontalAdvance(text) <= label.width());
-    }
-}
-
-namespace {
-
-// The stretch a caption gets, found the slow way: every stretch from 99 down
-// until one fits; none (0) when the label's own font fits.
-int steppedStretch(const QLabel& label)
-{
-    const int room = label.width() - 4;
-    const auto fits = [&label, room](const QFont& font) {
-        const QFontMetrics metrics(font);
-        if (!label.wordWrap())
-            return metrics.horizontalAdvance(label.text()) <= room;
-        return metrics.boundingRect(QRect(0, 0, room, 1 << 20), Qt::TextWordWrap, label.text())
-                   .height() <= label.height();
-    };
-    if (fits(label.font()))
-        return QFont::AnyStretch;
-    QFont font = label.font();
-    for (int stretch = 99; stretch > 50; --stretch) {
-        font.setStretch(stretch);
-        if (fits(font))
-            return stretch;
-    }
-    return 50;
-}
-
-} // namespace
-
-void CommonTest::shouldNarrowToTheWidestStretchThatFits_data()
-{
-    QTest::addColumn<QFont>("font");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("wrap");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("narrowest");
-    QTest::addColumn<int>("widest");
-    const QString history = QStringLiteral(
-        "Особо остро стояла проблема передачи информации на море, между кораблями и сушей, "
-        "особенно в период военных действий. Одним из способов передачи информации служила "
-        "флажковая азбука.");
-    // Across the widths where the fallback face gives way to its condensed one.
-    QTest::addRow("bold title") << common::classicFont(27, true)
-                                << QStringLiteral("Таблицы истинности") << false << 32 << 160
-                                << 340;
-    QTest::addRow("plain caption")
-        << common::classicFont(17) << QStringLiteral("Предложено учителем:") << false << 20 << 100
-        << 230;
-    QTest::addRow("wrapped text") << common::classicPointFont(12, true) << history << true << 100
-                                  << 280 << 640;
-    QTest::addRow("too low for a line")
-        << common::classicFont(16) << QStringLiteral("Порт") << true << 4 << 10 << 40;
-}
-
-void CommonTest::shouldNarrowToTheWidestStretchThatFits()
-{
-    QFETCH(QFont, font);
-    QFETCH(QString, text);
-    QFETCH(bool, wrap);
-    QFETCH(int, height);
-    QFETCH(int, narrowest);
-    QFETCH(int, widest);
-    QWidget parent;
-    parent.resize(1000, 1000);
-    for (int width = narrowest; width <= widest; ++width) {
-        QLabel label(text, &parent);
-        label.setWordWrap(wrap);
-        label.setFont(font);
-        label.setGeometry(0, 0, width, height);
-        const int expected = steppedStretch(label);
-        common::fitCaption(&label);
-        QVERIFY2(label.font().stretch() == expected,
-                 qPrintable(QStringLiteral("width %1: stretch %2, stepping gives %3")
-                                .arg(width)
-                                .arg(label.font().stretch())
-                                .arg(expected)));
-    }
-}
 
 namespace {
 
@@ -380,7 +83,7 @@ QByteArray runLengthBmp(int width, int height, const QByteArray& runs)
 
 } // namespace
 
-void CommonTest::shouldDecodeJpegAndRefuseBrokenData_data()
+void PicturesTest::shouldDecodeJpegAndRefuseBrokenData_data()
 {
     const QByteArray good = jpegBytes(redSquare());
     const QByteArray progressive = jpegBytes(redSquare(), true);
@@ -402,7 +105,7 @@ void CommonTest::shouldDecodeJpegAndRefuseBrokenData_data()
     QTest::addRow("scrambled header") << scrambled << false;
 }
 
-void CommonTest::shouldDecodeJpegAndRefuseBrokenData()
+void PicturesTest::shouldDecodeJpegAndRefuseBrokenData()
 {
     QFETCH(QByteArray, data);
     QFETCH(bool, decodes);
@@ -418,7 +121,7 @@ void CommonTest::shouldDecodeJpegAndRefuseBrokenData()
     }
 }
 
-void CommonTest::shouldLoadBmpAndJpegByBareName()
+void PicturesTest::shouldLoadBmpAndJpegByBareName()
 {
     testsupport::TemporaryCurrentFolder folder;
     QVERIFY(redSquare().save(folder.filePath("слово.bmp"), "BMP"));
@@ -429,7 +132,7 @@ void CommonTest::shouldLoadBmpAndJpegByBareName()
     QCOMPARE(recorder.count(), 0);
 }
 
-void CommonTest::shouldReadOnlyWholePlainPicturesWithinBounds_data()
+void PicturesTest::shouldReadOnlyWholePlainPicturesWithinBounds_data()
 {
     // What lies under the picture's name: "bytes" a file holding `bytes`, or
     // something else named by `kind`; a valid `size` means it reads.
@@ -494,7 +197,7 @@ void CommonTest::shouldReadOnlyWholePlainPicturesWithinBounds_data()
     QTest::addRow("file over the size bound") << "huge" << QByteArray() << none << "больше 64 МБ";
 }
 
-void CommonTest::shouldReadOnlyWholePlainPicturesWithinBounds()
+void PicturesTest::shouldReadOnlyWholePlainPicturesWithinBounds()
 {
     QFETCH(QString, kind);
     QFETCH(QByteArray, bytes);
@@ -526,7 +229,7 @@ void CommonTest::shouldReadOnlyWholePlainPicturesWithinBounds()
     }
 }
 
-void CommonTest::shouldNameTheFileAndFolderThenEndWhenAPictureIsMissing()
+void PicturesTest::shouldNameTheFileAndFolderThenEndWhenAPictureIsMissing()
 {
     testsupport::TemporaryCurrentFolder folder;
     folder.writeFile("битый.bmp", QByteArray("\xFF\xD8\xFF not really"));
@@ -544,6 +247,43 @@ void CommonTest::shouldNameTheFileAndFolderThenEndWhenAPictureIsMissing()
         QVERIFY(recorder.last().text.contains(QDir::toNativeSeparators(folder.path())));
         QCOMPARE(recorder.last().icon, BoxIcon::Stop);
     }
+}
+
+// The trainer's pictures are the largest JPEGs the decoder meets.
+void PicturesTest::shouldDecodeOurPicturesAndSurviveBrokenOnes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addRow("menu") << "menu.jpg" << QSize(637, 991);
+    QTest::addRow("theory") << "theory.jpg" << QSize(600, 2434);
+    QTest::addRow("authors") << "authors.jpg" << QSize(1512, 1072);
+}
+
+void PicturesTest::shouldDecodeOurPicturesAndSurviveBrokenOnes()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    testsupport::TemporaryCurrentFolder folder(VERITABULA_FOLDER, {name});
+    QFile file(name);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+    const QByteArray data = file.readAll();
+    QString error;
+    const QImage image = common::decodeJpeg(data, &error);
+    QCOMPARE(image.size(), size);
+    QVERIFY(error.isEmpty());
+    QCOMPARE(common::readPictureFile(name).size(), size);
+
+    // Cut short: refused with a reason, never padded out to look whole.
+    for (const qsizetype length :
+         {qsizetype(2), qsizetype(20), qsizetype(300), data.size() / 2, data.size() - 2}) {
+        const QImage cut = common::decodeJpeg(data.left(length), &error);
+        QVERIFY(cut.isNull() && !error.isEmpty());
+    }
+    QByteArray damaged = data;
+    for (qsizetype i = 200; i < damaged.size(); i += 997)
+        damaged[i] = static_cast<char>(damaged[i] ^ 0x5a);
+    const QImage noisy = common::decodeJpeg(damaged, &error);
+    QVERIFY(noisy.isNull() || noisy.size() == size);
 }
 
 namespace {
@@ -582,7 +322,7 @@ int loadWithLittleMemory(int argc, char** argv)
 
 } // namespace
 
-void CommonTest::shouldEndWithTheBoxWhenMemoryRunsOut()
+void PicturesTest::shouldEndWithTheBoxWhenMemoryRunsOut()
 {
 #if defined(__SANITIZE_ADDRESS__)
     QSKIP("the address sanitizer reserves more address space than the limit here allows");
@@ -611,8 +351,8 @@ int main(int argc, char** argv)
     if (argc == 3 && qstrcmp(argv[1], littleMemoryMode) == 0)
         return loadWithLittleMemory(argc, argv);
     common::Application app(argc, argv, QStringLiteral("Veritabula"));
-    CommonTest test;
+    PicturesTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_common.moc"
+#include "tst_pictures.moc"

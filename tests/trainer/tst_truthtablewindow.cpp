@@ -1,57 +1,63 @@
 #include "application.h"
-#include "authorswindow.h"
 #include "exercise.h"
 #include "expressionwindow.h"
 #include "mainwindow.h"
 #include "messagebox.h"
-#include "pictures.h"
 #include "program.h"
 #include "teacherlink.h"
 #include "testsupport.h"
 #include "text.h"
-#include "theorywindow.h"
 #include "truthtablewindow.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QRandomGenerator>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
-#include <vector>
 
 using namespace veritabula;
 
 namespace {
 
+// An answer as the Parts give it: the captions of the columns, the last one
+// "F", and the rows of 0 and 1, the first all zeros, the first variable the
+// highest bit.
+struct Answer
+{
+    QStringList captions;
+    QStringList rows;
+};
+
+const Answer AandB{{"A", "B", "F"}, {"000", "010", "100", "111"}};
+
+const Answer TwoConjunctions{{"A", "B", "C", "D", "A*B", "C*D", "F"},
+                             {"0000000", "0001000", "0010000", "0011011", "0100000", "0101000",
+                              "0110000", "0111011", "1000000", "1001000", "1010000", "1011011",
+                              "1100101", "1101101", "1110101", "1111111"}};
+
 // Fills the grid with the answer, except for `spoiled` cells, which get the
 // wrong value (headers a wrong caption), starting from the last row.
-void fillGrid(TfrmTableCr* window, int spoiled = 0)
+void fillGrid(TfrmTableCr* window, const Answer& answer, int spoiled = 0)
 {
     QTableWidget* grid = window->StringGrid;
     auto put = [grid](int column, int row, const QString& text) {
         grid->setItem(row, column, new QTableWidgetItem(text));
     };
-    const int columns = AnswerColCount - 1;
-    const int rows = AnswerRowCount - 1;
-    for (int i = 1; i <= columns; ++i)
-        put(i - 1, 0, common::fromCp1251(AnswerCaptions[static_cast<size_t>(i)]));
+    const int columns = int(answer.captions.size());
+    const int rows = int(answer.rows.size());
+    for (int c = 0; c < columns; ++c)
+        put(c, 0, answer.captions.at(c));
     for (int r = 1; r <= rows; ++r) {
-        for (int i = 1; i <= columns; ++i)
-            put(i - 1, r,
-                QString::number(AnswerTable[static_cast<size_t>(i)][static_cast<size_t>(r)]));
+        for (int c = 0; c < columns; ++c)
+            put(c, r, answer.rows.at(r - 1).mid(c, 1));
     }
     for (int k = 0; k < spoiled; ++k) {
         const int row = rows - k / columns;
@@ -68,21 +74,13 @@ void showExercise(const QString& expression)
 
 } // namespace
 
-class ExerciseTest : public QObject
+class TruthTableWindowTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
     void cleanup();
-
-    void shouldShuffleEveryItemOnceAndLeaveShortListsAlone();
-    void shouldCountEveryCellThatDiffersFromTheAnswer_data();
-    void shouldCountEveryCellThatDiffersFromTheAnswer();
-    void shouldPutTheGroupRightUnderTheGridAndKeepLimits();
-    void shouldKeepTheWindowWithinTheScreen_data();
-    void shouldKeepTheWindowWithinTheScreen();
-
     void shouldLayOutTheGridForTheExpression();
     void shouldCentreEveryShowingWithinTheScreen();
     void shouldOfferEveryCaptionOnceInRandomOrder();
@@ -97,155 +95,29 @@ private slots:
     void shouldDrawTheCellFramesOverTheWhiteEdge();
     void shouldForgetThePreviousExpressionAfterGoingBack();
     void shouldEndTheRunWhenTheTableCloses();
-
-    void shouldScrollTheTheoryPageAndLeaveItOnlyByItsMenu();
-    void shouldShowTheAuthorsBesideTheMainMenu();
-    void shouldDecodeThePagesWhenFirstShown();
-    void shouldLeavePlacesEmptyWhenPicturesAreMissing_data();
-    void shouldLeavePlacesEmptyWhenPicturesAreMissing();
-    void shouldDecodeOurPicturesAndSurviveBrokenOnes_data();
-    void shouldDecodeOurPicturesAndSurviveBrokenOnes();
-
     void shouldSendTheResultLineAfterAWholeExercise();
 
 private:
+    std::unique_ptr<testsupport::TemporaryCurrentFolder> folder_;
     // Catches any box a test does not look at, so that none waits for a click.
     std::unique_ptr<common::MessageBoxRecorder> strayBoxes_;
 };
 
-void ExerciseTest::init()
+void TruthTableWindowTest::init()
 {
+    folder_ = std::make_unique<testsupport::TemporaryCurrentFolder>();
     strayBoxes_ = std::make_unique<common::MessageBoxRecorder>();
     createWindows();
 }
 
-void ExerciseTest::cleanup()
+void TruthTableWindowTest::cleanup()
 {
     destroyWindows();
     strayBoxes_.reset();
+    folder_.reset();
 }
 
-void ExerciseTest::shouldShuffleEveryItemOnceAndLeaveShortListsAlone()
-{
-    const QStringList captions = {"A", "B", "C", "D", "A*B", "C*D", "F"};
-    QRandomGenerator random(42);
-    QSet<QString> firstItems;
-    int unchanged = 0;
-    for (int round = 0; round < 200; ++round) {
-        QStringList items = captions;
-        ShuffleStrings(items, random);
-        firstItems.insert(items.first());
-        unchanged += items == captions;
-        QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), captions.size());
-    }
-    QVERIFY(unchanged < 3);
-    QCOMPARE(firstItems.size(), captions.size()); // any item may come first, "F" too
-    QStringList one = {"F"};
-    ShuffleStrings(one, random);
-    QCOMPARE(one, QStringList{"F"});
-}
-
-void ExerciseTest::shouldCountEveryCellThatDiffersFromTheAnswer_data()
-{
-    // The answer of A*B: columns A, B, F over four rows; cells row by row.
-    QTest::addColumn<QStringList>("grid");
-    QTest::addColumn<QList<int>>("wrong"); // column * 10 + row
-    const QStringList perfect = {"A", "B", "F", "1", "1", "1", "1", "0",
-                                 "0", "0", "1", "0", "0", "0", "0"};
-    QTest::addRow("perfect") << perfect << QList<int>{};
-    QTest::addRow("untouched") << QStringList(15, QString())
-                               << QList<int>{0, 1, 2, 3, 4, 10, 11, 12, 13, 14, 20, 21, 22, 23, 24};
-    QStringList other = perfect;
-    std::swap(other[0], other[1]);
-    other[2] = "A*B";
-    QTest::addRow("swapped captions, the expression for F") << other << QList<int>{0, 10, 20};
-    other = perfect;
-    other[2] = "f";
-    other[5] = "1 ";
-    other[14] = "";
-    QTest::addRow("case, a space, an empty cell") << other << QList<int>{20, 21, 24};
-}
-
-void ExerciseTest::shouldCountEveryCellThatDiffersFromTheAnswer()
-{
-    QFETCH(QStringList, grid);
-    QFETCH(QList<int>, wrong);
-    const strarray captions = {"", "A", "B", "F"};
-    const table answer = {{}, {0, 1, 1, 0, 0}, {0, 1, 0, 1, 0}, {0, 1, 0, 0, 0}};
-    const CheckResult result = checkAnswers(
-        captions, answer, [&grid](int column, int row) { return grid.at(row * 3 + column); });
-    QCOMPARE(result.errors, wrong.size());
-    QList<int> cells;
-    for (const CellRef& cell : result.wrongCells)
-        cells.append(cell.column * 10 + cell.row);
-    std::sort(cells.begin(), cells.end());
-    QCOMPARE(cells, wrong);
-}
-
-void ExerciseTest::shouldPutTheGroupRightUnderTheGridAndKeepLimits()
-{
-    // Ten variables: the grid scrolls, the window keeps to its limits.
-    TableLayout layout(QSize(4, 20), 16);
-    layout.show(31, 1025, 60, 400);
-    QCOMPARE(layout.groupTop(), TableLayout::GridTop + layout.grid().height());
-    QCOMPARE(layout.client().width(), 31 * 60 + 45);
-    QCOMPARE(layout.maximumOuter(), QSize(31 * 60 + 72, 24 * 1025 + 285));
-    // A small table's limits hold the next showing's start; a pupil's resize
-    // then gives the grid the room and the group follows it.
-    layout.show(3, 5, 35, 150);
-    QCOMPARE(layout.client(), QSize(413, 24 * 5 + 15 + 220));
-    layout.show(7, 17, 75, 230);
-    QVERIFY(layout.outer().width() <= 440);
-    layout.resizeClient(QSize(500, 350));
-    QCOMPARE(layout.gridClient().height(), 350 - 220);
-    QCOMPARE(layout.groupTop(), TableLayout::GridTop + layout.grid().height());
-}
-
-void ExerciseTest::shouldKeepTheWindowWithinTheScreen_data()
-{
-    // Column widths as the widest caption of each table gives them.
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("gridRows");
-    QTest::addColumn<int>("columnWidth");
-    QTest::addColumn<bool>("fits");
-    QTest::addRow("one variable") << 2 << 3 << 35 << true;
-    QTest::addRow("four variables") << 7 << 17 << 75 << true;
-    QTest::addRow("six variables") << 11 << 65 << 171 << false;
-    QTest::addRow("ten variables") << 19 << 1025 << 310 << false;
-}
-
-void ExerciseTest::shouldKeepTheWindowWithinTheScreen()
-{
-    QFETCH(int, columns);
-    QFETCH(int, gridRows);
-    QFETCH(int, columnWidth);
-    QFETCH(bool, fits);
-    const QSize screen(1280, 1024);
-    const QSize frame(2, 43);
-    TableLayout anyScreen(frame, 16);
-    anyScreen.show(columns, gridRows, columnWidth, 300);
-    TableLayout held(frame, 16);
-    held.show(columns, gridRows, columnWidth, 300, screen);
-
-    QCOMPARE(anyScreen.outer().width() <= screen.width(), fits);
-    if (fits) {
-        QCOMPARE(held.outer(), anyScreen.outer());
-        QCOMPARE(held.maximumOuter(), anyScreen.maximumOuter());
-    } else {
-        QCOMPARE(held.outer().width(), screen.width());
-        QVERIFY(held.gridClient().width() < columns * columnWidth);
-    }
-    QVERIFY(QRect(QPoint(0, 0), screen).contains(QRect(QPoint(0, 0), held.outer())));
-    QCOMPARE(held.maximumOuter().boundedTo(screen), held.maximumOuter());
-    // The grid and the whole group, "Проверить" included, lie in the client area.
-    const QRect client(QPoint(0, 0), held.client());
-    QVERIFY(
-        client.contains(QRect(QPoint(TableLayout::GridLeft, TableLayout::GridTop), held.grid())));
-    QVERIFY(client.contains(QRect(TableLayout::GroupLeft, held.groupTop(), TableLayout::GroupWidth,
-                                  TableLayout::GroupHeight)));
-}
-
-void ExerciseTest::shouldLayOutTheGridForTheExpression()
+void TruthTableWindowTest::shouldLayOutTheGridForTheExpression()
 {
     common::MessageBoxRecorder recorder;
     showExercise("A*B+C*D");
@@ -265,8 +137,11 @@ void ExerciseTest::shouldLayOutTheGridForTheExpression()
     int widest = 0;
     for (const QString& caption : QStringList{"A", "B", "C", "D", "A*B", "C*D", "F"})
         widest = std::max(widest, metrics.horizontalAdvance(caption));
+    // 1.8 times the widest caption, to the nearest whole number (halves to
+    // even), plus 3.
+    const int width = static_cast<int>(std::nearbyint(1.8 * widest)) + 3;
     for (int c = 0; c < 7; ++c)
-        QCOMPARE(grid->columnWidth(c), columnWidthFor(widest));
+        QCOMPARE(grid->columnWidth(c), width);
 
     const QRect group = frmTableCr->GroupOper->geometry();
     QCOMPARE(group.top(), grid->geometry().bottom() + 1);
@@ -276,7 +151,7 @@ void ExerciseTest::shouldLayOutTheGridForTheExpression()
     QCOMPARE(recorder.count(), 0);
 }
 
-void ExerciseTest::shouldCentreEveryShowingWithinTheScreen()
+void TruthTableWindowTest::shouldCentreEveryShowingWithinTheScreen()
 {
     common::MessageBoxRecorder recorder;
     const QRect area = frmTableCr->screen()->availableGeometry();
@@ -299,7 +174,7 @@ void ExerciseTest::shouldCentreEveryShowingWithinTheScreen()
     }
 }
 
-void ExerciseTest::shouldOfferEveryCaptionOnceInRandomOrder()
+void TruthTableWindowTest::shouldOfferEveryCaptionOnceInRandomOrder()
 {
     const QStringList inColumnOrder = {"A", "B", "C", "D", "A*B", "C*D", "F"};
     int inOrder = 0;
@@ -325,7 +200,7 @@ void ExerciseTest::shouldOfferEveryCaptionOnceInRandomOrder()
     QCOMPARE(frmTableCr->ListOper->item(0)->text(), QStringLiteral("F"));
 }
 
-void ExerciseTest::shouldBuildOnlyWhatTheKeypadLetsThrough_data()
+void TruthTableWindowTest::shouldBuildOnlyWhatTheKeypadLetsThrough_data()
 {
     QTest::addColumn<QString>("expression");
     QTest::addColumn<int>("columns"); // 0: an empty grid, nothing to check
@@ -341,7 +216,7 @@ void ExerciseTest::shouldBuildOnlyWhatTheKeypadLetsThrough_data()
         << "A" + QStringLiteral("+A").repeated(32767 / 2) << 0 << 1;
 }
 
-void ExerciseTest::shouldBuildOnlyWhatTheKeypadLetsThrough()
+void TruthTableWindowTest::shouldBuildOnlyWhatTheKeypadLetsThrough()
 {
     QFETCH(QString, expression);
     QFETCH(int, columns);
@@ -357,7 +232,7 @@ void ExerciseTest::shouldBuildOnlyWhatTheKeypadLetsThrough()
     QCOMPARE(frmTableCr->btnCheck->isEnabled(), columns > 0);
 }
 
-void ExerciseTest::shouldRefuseDigitsInTheHeaderAndCaptionsBelowIt()
+void TruthTableWindowTest::shouldRefuseDigitsInTheHeaderAndCaptionsBelowIt()
 {
     common::MessageBoxRecorder recorder;
     showExercise("A*B");
@@ -404,7 +279,7 @@ void ExerciseTest::shouldRefuseDigitsInTheHeaderAndCaptionsBelowIt()
     QCOMPARE(recorder.count(), 0);
 }
 
-void ExerciseTest::shouldGradeTheCheckedGrid_data()
+void TruthTableWindowTest::shouldGradeTheCheckedGrid_data()
 {
     QTest::addColumn<int>("spoiled");
     QTest::addColumn<QString>("text");
@@ -417,14 +292,14 @@ void ExerciseTest::shouldGradeTheCheckedGrid_data()
     QTest::addRow("eleven") << 11 << "Количество ошибок: 11, Оценка: 2";
 }
 
-void ExerciseTest::shouldGradeTheCheckedGrid()
+void TruthTableWindowTest::shouldGradeTheCheckedGrid()
 {
     QFETCH(int, spoiled);
     QFETCH(QString, text);
     common::MessageBoxRecorder recorder;
     showExercise("A*B+C*D");
 
-    fillGrid(frmTableCr, spoiled);
+    fillGrid(frmTableCr, TwoConjunctions, spoiled);
     QTest::mouseClick(frmTableCr->btnCheck, Qt::LeftButton);
     QCOMPARE(recorder.last().text, text);
     QCOMPARE(recorder.last().caption, QStringLiteral("Результат"));
@@ -432,12 +307,12 @@ void ExerciseTest::shouldGradeTheCheckedGrid()
     QCOMPARE(recorder.last().buttons, common::BoxButtons::Ok);
 }
 
-void ExerciseTest::shouldKeepFramesUntilTheCellChanges()
+void TruthTableWindowTest::shouldKeepFramesUntilTheCellChanges()
 {
     common::MessageBoxRecorder recorder;
     showExercise("A*B+C*D");
     QTableWidget* grid = frmTableCr->StringGrid;
-    fillGrid(frmTableCr, 2); // row 16, columns 0 and 1
+    fillGrid(frmTableCr, TwoConjunctions, 2); // row 16, columns 0 and 1
     // A right caption in the wrong column counts there: the values belong to
     // the column's place, not to the header chosen.
     grid->item(0, 0)->setText("B");
@@ -453,7 +328,7 @@ void ExerciseTest::shouldKeepFramesUntilTheCellChanges()
     grid->scrollToBottom();
     grid->scrollToTop();
     grid->setCurrentCell(16, 0);
-    (AnswerTable[1][16] == 1 ? frmTableCr->btn1 : frmTableCr->btn0)->click();
+    frmTableCr->btn1->click(); // the last row holds 1 everywhere
     QVERIFY(!frmTableCr->isMarkedWrong(0, 16));
     QVERIFY(frmTableCr->isMarkedWrong(1, 16));
 
@@ -471,7 +346,7 @@ void ExerciseTest::shouldKeepFramesUntilTheCellChanges()
     QVERIFY(!frmTableCr->isMarkedWrong(1, 16));
 }
 
-void ExerciseTest::shouldKeepAFrameWhileTheCellStaysTheSame_data()
+void TruthTableWindowTest::shouldKeepAFrameWhileTheCellStaysTheSame_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("sameAgain");
@@ -481,13 +356,13 @@ void ExerciseTest::shouldKeepAFrameWhileTheCellStaysTheSame_data()
     QTest::addRow("another caption") << 0 << false;
 }
 
-void ExerciseTest::shouldKeepAFrameWhileTheCellStaysTheSame()
+void TruthTableWindowTest::shouldKeepAFrameWhileTheCellStaysTheSame()
 {
     QFETCH(int, row);
     QFETCH(bool, sameAgain);
     common::MessageBoxRecorder recorder;
     showExercise("A*B");
-    fillGrid(frmTableCr);
+    fillGrid(frmTableCr, AandB);
     QTableWidget* grid = frmTableCr->StringGrid;
     const QString right = grid->item(row, 0)->text();
     const QString wrong = row == 0 ? QStringLiteral("B") : right == "1" ? "0" : "1";
@@ -508,7 +383,7 @@ void ExerciseTest::shouldKeepAFrameWhileTheCellStaysTheSame()
     QCOMPARE(frmTableCr->isMarkedWrong(0, row), sameAgain);
 }
 
-void ExerciseTest::shouldDrawTheCellFramesOverTheWhiteEdge()
+void TruthTableWindowTest::shouldDrawTheCellFramesOverTheWhiteEdge()
 {
     common::MessageBoxRecorder recorder;
     showExercise("A*B");
@@ -527,11 +402,11 @@ void ExerciseTest::shouldDrawTheCellFramesOverTheWhiteEdge()
     QCOMPARE(shown.pixelColor(shown.width() - 1, value.center().y()), QColor(Qt::white));
 }
 
-void ExerciseTest::shouldForgetThePreviousExpressionAfterGoingBack()
+void TruthTableWindowTest::shouldForgetThePreviousExpressionAfterGoingBack()
 {
     common::MessageBoxRecorder recorder;
     showExercise("A*B+C*D");
-    fillGrid(frmTableCr);
+    fillGrid(frmTableCr, TwoConjunctions);
     frmTableCr->N2Click();
     QVERIFY(!frmTableCr->isVisible());
     QVERIFY(frmTable->isVisible());
@@ -551,7 +426,7 @@ void ExerciseTest::shouldForgetThePreviousExpressionAfterGoingBack()
     QCOMPARE(recorder.last().text, QStringLiteral("Количество ошибок: 15, Оценка: 2"));
 }
 
-void ExerciseTest::shouldEndTheRunWhenTheTableCloses()
+void TruthTableWindowTest::shouldEndTheRunWhenTheTableCloses()
 {
     common::MessageBoxRecorder recorder;
     showExercise("A*B");
@@ -562,149 +437,7 @@ void ExerciseTest::shouldEndTheRunWhenTheTableCloses()
     QCOMPARE(recorder.count(), 0);
 }
 
-void ExerciseTest::shouldScrollTheTheoryPageAndLeaveItOnlyByItsMenu()
-{
-    QVERIFY(!(frmTeor->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
-    frmMain->hide();
-    frmTeor->show();
-    QScrollBar* bar = frmTeor->scrollArea()->verticalScrollBar();
-    QVERIFY(bar->isVisible());
-    QCOMPARE(bar->value(), 0);
-    QCOMPARE(frmTeor->Image1->geometry(), QRect(8, 0, 600, 2434));
-    testsupport::saveScreenshot(frmTeor, QStringLiteral("theory-top"));
-
-    bar->setValue(bar->maximum());
-    const QWidget* viewport = frmTeor->scrollArea()->viewport();
-    QCOMPARE(frmTeor->Image1->mapTo(viewport, QPoint(0, 2434)).y(), viewport->height());
-    testsupport::saveScreenshot(frmTeor, QStringLiteral("theory-bottom"));
-
-    frmTeor->N1->trigger(); // "Назад"
-    QVERIFY(!frmTeor->isVisible());
-    QVERIFY(frmMain->isVisible());
-    frmMain->hide();
-    frmTeor->show();
-    frmTeor->N2->trigger(); // "Выход"
-    QVERIFY(!frmTeor->isVisible());
-    QVERIFY(!frmMain->isVisible());
-}
-
-void ExerciseTest::shouldShowTheAuthorsBesideTheMainMenu()
-{
-    QVERIFY(FormInfo->lblinfo->text().isEmpty());
-    FormInfo->show();
-    QVERIFY(frmMain->isVisible());
-    QCOMPARE(FormInfo->pos(), QPoint(106, 142));
-    QCOMPARE(FormInfo->size(), QSize(709, 457));
-    QCOMPARE(FormInfo->lblinfo->text(), TFormInfo::credits());
-    QCOMPARE(FormInfo->lblinfo2->text(), TFormInfo::contactLine());
-    QCOMPARE(FormInfo->lblinfo->palette().color(QPalette::WindowText), QColor(0, 255, 255));
-    QVERIFY(!FormInfo->ImageBack->pixmap().isNull());
-    QCOMPARE(FormInfo->ImageBack->pixmap().height(), 505);
-    testsupport::saveScreenshot(FormInfo, QStringLiteral("authors"));
-
-    QVERIFY(FormInfo->close());
-    QVERIFY(!FormInfo->isVisible());
-    QVERIFY(frmMain->isVisible());
-    FormInfo->show();
-    QCOMPARE(FormInfo->lblinfo->text(), TFormInfo::credits());
-}
-
-void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing_data()
-{
-    QTest::addColumn<QString>("damage");
-    QTest::addRow("missing or not a picture") << "missing";
-    QTest::addRow("cut short") << "cut";
-    QTest::addRow("header claims 20000 x 20000") << "bomb";
-    QTest::addRow("named pipes") << "fifo";
-}
-
-void ExerciseTest::shouldDecodeThePagesWhenFirstShown()
-{
-    // At start only the main menu is seen, and only its background is read.
-    QVERIFY(!frmMain->Image1->pixmap().isNull());
-    QVERIFY(frmTeor->Image1->pixmap().isNull());
-    QVERIFY(FormInfo->ImageBack->pixmap().isNull());
-    // Each page has its picture as soon as it is shown, before it is drawn.
-    frmTeor->show();
-    QCOMPARE(frmTeor->Image1->pixmap().size(), QSize(600, 2434));
-    QCOMPARE(frmTeor->scrollArea()->widget()->size(), QSize(608, 2434));
-    FormInfo->show();
-    QCOMPARE(FormInfo->ImageBack->pixmap().height(), 505);
-}
-
-void ExerciseTest::shouldLeavePlacesEmptyWhenPicturesAreMissing()
-{
-    QFETCH(QString, damage);
-    destroyWindows();
-    const QString pictures[] = {QStringLiteral("menu.jpg"), QStringLiteral("theory.jpg"),
-                                QStringLiteral("authors.jpg")};
-    QByteArray jpeg;
-    {
-        QFile ours(pictures[2]);
-        QVERIFY(ours.open(QIODevice::ReadOnly));
-        jpeg = ours.readAll();
-    }
-    testsupport::TemporaryCurrentFolder folder;
-    std::vector<std::unique_ptr<testsupport::FifoPeer>> fifos;
-    for (const QString& name : pictures) {
-        if (damage == "missing" && name == pictures[2])
-            folder.writeFile(name, QByteArray("\xff\xd8\xff\xe0 broken"));
-        if (damage == "cut")
-            folder.writeFile(name, jpeg.left(jpeg.size() / 2));
-        if (damage == "bomb")
-            folder.writeFile(name, testsupport::withJpegSize(jpeg, 20000, 20000));
-        if (damage == "fifo")
-            fifos.push_back(std::make_unique<testsupport::FifoPeer>(folder.filePath(name)));
-    }
-    common::MessageBoxRecorder recorder;
-    createWindows();
-    frmTeor->show();
-    FormInfo->show();
-    QVERIFY(frmMain->Image1->pixmap().isNull());
-    QVERIFY(frmTeor->Image1->pixmap().isNull());
-    QVERIFY(FormInfo->ImageBack->pixmap().isNull());
-    QCOMPARE(frmTeor->scrollArea()->widget()->height(), 2434);
-    QCOMPARE(recorder.count(), 0);
-    for (const auto& fifo : fifos)
-        QVERIFY2(fifo->made() && !fifo->touched(), "a named pipe was opened");
-}
-
-void ExerciseTest::shouldDecodeOurPicturesAndSurviveBrokenOnes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QSize>("size");
-    QTest::addRow("menu") << "menu.jpg" << QSize(637, 991);
-    QTest::addRow("theory") << "theory.jpg" << QSize(600, 2434);
-    QTest::addRow("authors") << "authors.jpg" << QSize(1512, 1072);
-}
-
-void ExerciseTest::shouldDecodeOurPicturesAndSurviveBrokenOnes()
-{
-    QFETCH(QString, name);
-    QFETCH(QSize, size);
-    QFile file(name);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
-    const QByteArray data = file.readAll();
-    QString error;
-    const QImage image = common::decodeJpeg(data, &error);
-    QCOMPARE(image.size(), size);
-    QVERIFY(error.isEmpty());
-    QCOMPARE(common::readPictureFile(name).size(), size);
-
-    // Cut short: refused with a reason, never padded out to look whole.
-    for (const qsizetype length :
-         {qsizetype(2), qsizetype(20), qsizetype(300), data.size() / 2, data.size() - 2}) {
-        const QImage cut = common::decodeJpeg(data.left(length), &error);
-        QVERIFY(cut.isNull() && !error.isEmpty());
-    }
-    QByteArray damaged = data;
-    for (qsizetype i = 200; i < damaged.size(); i += 997)
-        damaged[i] = static_cast<char>(damaged[i] ^ 0x5a);
-    const QImage noisy = common::decodeJpeg(damaged, &error);
-    QVERIFY(noisy.isNull() || noisy.size() == size);
-}
-
-void ExerciseTest::shouldSendTheResultLineAfterAWholeExercise()
+void TruthTableWindowTest::shouldSendTheResultLineAfterAWholeExercise()
 {
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
@@ -731,17 +464,17 @@ void ExerciseTest::shouldSendTheResultLineAfterAWholeExercise()
     // Headers from the list, values with the buttons, as a pupil does.
     QTableWidget* grid = frmTableCr->StringGrid;
     QListWidget* list = frmTableCr->ListOper;
-    for (int i = 1; i <= 7; ++i) {
-        grid->setCurrentCell(0, i - 1);
-        const QString caption = common::fromCp1251(AnswerCaptions[static_cast<size_t>(i)]);
+    for (int c = 0; c < 7; ++c) {
+        grid->setCurrentCell(0, c);
+        const QString& caption = TwoConjunctions.captions.at(c);
         QListWidgetItem* item = list->findItems(caption, Qt::MatchExactly).value(0);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(item).center());
     }
     for (int r = 1; r <= 16; ++r) {
-        for (int i = 1; i <= 7; ++i) {
-            grid->setCurrentCell(r, i - 1);
-            const bool one = AnswerTable[static_cast<size_t>(i)][static_cast<size_t>(r)] == 1;
+        for (int c = 0; c < 7; ++c) {
+            grid->setCurrentCell(r, c);
+            const bool one = TwoConjunctions.rows.at(r - 1).at(c) == QLatin1Char('1');
             QTest::mouseClick(one ? frmTableCr->btn1 : frmTableCr->btn0, Qt::LeftButton);
         }
     }
@@ -766,8 +499,8 @@ void ExerciseTest::shouldSendTheResultLineAfterAWholeExercise()
 int main(int argc, char** argv)
 {
     common::Application app(argc, argv, QStringLiteral("Veritabula"));
-    ExerciseTest test;
+    TruthTableWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_exercise.moc"
+#include "tst_truthtablewindow.moc"

@@ -1,9 +1,6 @@
-#include "aboutwindow.h"
 #include "application.h"
-#include "authorswindow.h"
 #include "flags.h"
 #include "forumwindow.h"
-#include "helpwindow.h"
 #include "imagecontrol.h"
 #include "mainwindow.h"
 #include "messagebox.h"
@@ -15,9 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -92,7 +87,7 @@ QStringList texts(const common::MessageBoxRecorder& recorder)
 
 } // namespace
 
-class FlagQuizWindowsTest : public QObject
+class MainWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -102,25 +97,15 @@ private slots:
 
     void shouldStartWithOnlyTheAlphabetOnShow();
     void shouldFillSlotsInOrderThenReportNoRoom();
-
     void shouldRunTest1_data();
     void shouldRunTest1();
     void shouldRestartTest1InMidRunWithTheOtherWordList();
-
     void shouldJudgeTest2BySlotsUpToTheWordsLength_data();
     void shouldJudgeTest2BySlotsUpToTheWordsLength();
     void shouldRunTest2ToTheEndAndShowTheScore();
     void shouldEmptySlotsOnRemoveAndRestartOnF3();
     void shouldHideEachTestsControlsWhenTheOtherStarts();
-
-    void shouldStepTheSlideshowsEvenWhenHiddenAndKeepTheirTexts();
-
-    void shouldSaveNotebookRecordsToForumFile();
-    void shouldKeepTheNotebookTextWhenTheFileCannotBeWritten_data();
-    void shouldKeepTheNotebookTextWhenTheFileCannotBeWritten();
-
     void shouldEndOnlyOnYesToTheExitQuestion();
-
     void shouldSaveScreenshots();
 
 private:
@@ -129,21 +114,21 @@ private:
     std::unique_ptr<Form1> form_;
 };
 
-void FlagQuizWindowsTest::init()
+void MainWindowTest::init()
 {
     folder_ = std::make_unique<testsupport::TemporaryCurrentFolder>();
     recorder_ = std::make_unique<common::MessageBoxRecorder>();
     form_ = std::make_unique<Form1>();
 }
 
-void FlagQuizWindowsTest::cleanup()
+void MainWindowTest::cleanup()
 {
     form_.reset();
     recorder_.reset();
     folder_.reset();
 }
 
-void FlagQuizWindowsTest::shouldStartWithOnlyTheAlphabetOnShow()
+void MainWindowTest::shouldStartWithOnlyTheAlphabetOnShow()
 {
     Form1& form = *form_;
     form.show();
@@ -177,7 +162,7 @@ void FlagQuizWindowsTest::shouldStartWithOnlyTheAlphabetOnShow()
         QCOMPARE(form.findChild<QAction*>(QString::fromLatin1(name))->shortcut(), key);
 }
 
-void FlagQuizWindowsTest::shouldFillSlotsInOrderThenReportNoRoom()
+void MainWindowTest::shouldFillSlotsInOrderThenReportNoRoom()
 {
     Form1& form = *form_;
     // Before any test the slots are hidden and empty; clicks fill them unseen.
@@ -202,7 +187,7 @@ void FlagQuizWindowsTest::shouldFillSlotsInOrderThenReportNoRoom()
     QCOMPARE(recorder_->last().buttons, BoxButtons::Ok);
 }
 
-void FlagQuizWindowsTest::shouldRunTest1_data()
+void MainWindowTest::shouldRunTest1_data()
 {
     QTest::addColumn<bool>("variantII");
     QTest::addColumn<QStringList>("answers");
@@ -222,7 +207,7 @@ void FlagQuizWindowsTest::shouldRunTest1_data()
         << QString();
 }
 
-void FlagQuizWindowsTest::shouldRunTest1()
+void MainWindowTest::shouldRunTest1()
 {
     QFETCH(bool, variantII);
     QFETCH(QStringList, answers);
@@ -278,7 +263,7 @@ void FlagQuizWindowsTest::shouldRunTest1()
     QCOMPARE(recorder_->last().icon, BoxIcon::Information);
 }
 
-void FlagQuizWindowsTest::shouldRestartTest1InMidRunWithTheOtherWordList()
+void MainWindowTest::shouldRestartTest1InMidRunWithTheOtherWordList()
 {
     Form1& form = *form_;
     form.mmu10_Click();
@@ -304,7 +289,7 @@ void FlagQuizWindowsTest::shouldRestartTest1InMidRunWithTheOtherWordList()
     QCOMPARE(form.Command[3]->text(), u"Вариант II >>>"_s);
 }
 
-void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength_data()
+void MainWindowTest::shouldJudgeTest2BySlotsUpToTheWordsLength_data()
 {
     QTest::addColumn<QList<int>>("clicks");
     QTest::addColumn<bool>("right");
@@ -316,7 +301,7 @@ void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength_data()
     QTest::addRow("nothing placed") << QList<int>{} << false;
 }
 
-void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength()
+void MainWindowTest::shouldJudgeTest2BySlotsUpToTheWordsLength()
 {
     QFETCH(QList<int>, clicks);
     QFETCH(bool, right);
@@ -334,7 +319,7 @@ void FlagQuizWindowsTest::shouldJudgeTest2BySlotsUpToTheWordsLength()
     QCOMPARE(slotFlags(form), QList<int>(SlotCount, 0));
 }
 
-void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
+void MainWindowTest::shouldRunTest2ToTheEndAndShowTheScore()
 {
     Form1& form = *form_;
     form.Correct = 4;
@@ -345,14 +330,26 @@ void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
     QCOMPARE(recorder_->last().icon, BoxIcon::Question);
     QCOMPARE(form.Label34->text(), u"Драйвер"_s);
 
-    const int stepButtons[] = {7, 8, 9, 10, 12};
-    for (int step = 1; step <= WordsPerTest; ++step) {
-        QCOMPARE(form.Label34->text(), QString::fromUtf16(korventa::test2Word(step).word));
-        for (int n : korventa::test2Word(step).flags)
+    // Each step's button, word and the flags that spell it.
+    const struct
+    {
+        int button;
+        QString word;
+        QList<int> flags;
+    } steps[] = {{7, u"Драйвер"_s, {5, 18, 1, 11, 3, 6, 18}},
+                 {8, u"форма"_s, {22, 16, 18, 14, 1}},
+                 {9, u"система"_s, {19, 10, 19, 20, 6, 14, 1}},
+                 {10, u"частота"_s, {25, 1, 19, 20, 16, 20, 1}},
+                 {12, u"диск"_s, {5, 10, 19, 12}}};
+    int right = 0;
+    for (const auto& step : steps) {
+        QCOMPARE(form.Label34->text(), step.word);
+        for (int n : step.flags)
             QTest::mouseClick(form.Pic[n], Qt::LeftButton);
-        QTest::mouseClick(form.Command[stepButtons[step - 1]], Qt::LeftButton);
-        QCOMPARE(int(form.Correct), step);
+        QTest::mouseClick(form.Command[step.button], Qt::LeftButton);
+        QCOMPARE(int(form.Correct), ++right);
     }
+    QCOMPARE(right, WordsPerTest);
     QCOMPARE(shownButtons(form), QList<int>{13});
     QVERIFY(form.Label34->isHidden());
     QCOMPARE(shownSlots(form).size(), SlotCount);
@@ -366,7 +363,7 @@ void FlagQuizWindowsTest::shouldRunTest2ToTheEndAndShowTheScore()
     QCOMPARE(recorder_->last().icon, BoxIcon::Information);
 }
 
-void FlagQuizWindowsTest::shouldEmptySlotsOnRemoveAndRestartOnF3()
+void MainWindowTest::shouldEmptySlotsOnRemoveAndRestartOnF3()
 {
     Form1& form = *form_;
     form.mmu3_Click();
@@ -389,7 +386,7 @@ void FlagQuizWindowsTest::shouldEmptySlotsOnRemoveAndRestartOnF3()
     QCOMPARE(shownButtons(form), (QList<int>{7, 11}));
 }
 
-void FlagQuizWindowsTest::shouldHideEachTestsControlsWhenTheOtherStarts()
+void MainWindowTest::shouldHideEachTestsControlsWhenTheOtherStarts()
 {
     Form1& form = *form_;
     form.mmu10_Click();
@@ -406,126 +403,7 @@ void FlagQuizWindowsTest::shouldHideEachTestsControlsWhenTheOtherStarts()
     QCOMPARE(shownButtons(form), QList<int>{1});
 }
 
-void FlagQuizWindowsTest::shouldStepTheSlideshowsEvenWhenHiddenAndKeepTheirTexts()
-{
-    Form1& form = *form_;
-    form.mm6_Click();
-    form.mm7_Click();
-    form.mm8_Click();
-    QCOMPARE(form.helpWindow()->Timer1->interval(), 500);
-    QCOMPARE(form.aboutWindow()->Timer1->interval(), 501);
-    QCOMPARE(form.authorsWindow()->Timer1->interval(), 500);
-
-    korventa::Form2* help = form.helpWindow();
-    QCOMPARE(help->Image1->pictureKey(), 0);
-    help->Timer1_Timer();
-    QCOMPARE(help->Image1->pictureKey(), form.Pic[2]->pictureKey());
-    QTest::mouseClick(help->Command1, Qt::LeftButton);
-    QVERIFY(help->isHidden());
-    for (int tick = 2; tick <= 32; ++tick)
-        help->Timer1_Timer();
-    QCOMPARE(help->Image1->pictureKey(), form.Pic[33]->pictureKey());
-    help->Timer1_Timer();
-    QCOMPARE(help->Image1->pictureKey(), form.Pic[1]->pictureKey());
-    QCOMPARE(form.aboutWindow()->FlagStep, 0);
-
-    // Opening again neither makes a second window nor reloads its texts; the
-    // real timer goes on ticking while the window is hidden.
-    help->Label1->setText(u"changed"_s);
-    form.mm6_Click();
-    QCOMPARE(form.helpWindow(), help);
-    QCOMPARE(help->Label1->text(), u"changed"_s);
-    QCOMPARE(help->Image1->pictureKey(), form.Pic[1]->pictureKey());
-    help->close();
-    QVERIFY(help->isHidden());
-    QTRY_VERIFY_WITH_TIMEOUT(help->FlagStep >= 2, 3000);
-    QVERIFY(form.aboutWindow()->Label1->text().endsWith(u"тот владеет миром'"_s));
-}
-
-void FlagQuizWindowsTest::shouldSaveNotebookRecordsToForumFile()
-{
-    form_->mm10_Click();
-    korventa::Form5* forum = form_->forumWindow();
-    forum->Text1->setPlainText(u"abc"_s);
-    forum->as_Click();
-    QCOMPARE(folder_->readFile(u"FORUM.txt"_s), QByteArray("\"abc\"\r\n"));
-    forum->as_Click();
-    forum->fg_Click();
-    forum->as_Click();
-    QCOMPARE(folder_->readFile(u"FORUM.txt"_s), QByteArray("\"abc\"\r\n\"abc\"\r\n\"\"\r\n"));
-    QVERIFY(recorder_->boxes.empty());
-
-    // The box's text goes in as typed: a no-break space stays one, lines end in CR LF.
-    QFile::remove(u"FORUM.txt"_s);
-    forum->Text1->setPlainText(u"5\u00a0км\nдальше"_s);
-    forum->as_Click();
-    QCOMPARE(folder_->readFile(u"FORUM.txt"_s),
-             QByteArray("\"5\xa0\xea\xec\r\n\xe4\xe0\xeb\xfc\xf8\xe5\"\r\n"));
-
-    // "Выйти из форума" and the close box keep the text for the next opening.
-    forum->Text1->setPlainText(u"later"_s);
-    forum->sd_Click();
-    QVERIFY(forum->isHidden());
-    form_->mm10_Click();
-    QCOMPARE(form_->forumWindow(), forum);
-    forum->close();
-    QVERIFY(forum->isHidden());
-    QCOMPARE(forum->Text1->toPlainText(), u"later"_s);
-}
-
-void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten_data()
-{
-    // What lies under the name FORUM.txt instead of a file, and what the box says.
-    QTest::addColumn<QString>("blocker");
-    QTest::addColumn<QString>("reason");
-    // Root writes through permissions: a folder stops any user.
-    QTest::addRow("folder") << u"folder"_s << u"папка"_s;
-    QTest::addRow("named pipe") << u"fifo"_s << u"канал"_s;
-    QTest::addRow("link to a device") << u"device"_s << u"устройство"_s;
-    QTest::addRow("links in a loop") << u"loop"_s << u"кольцо"_s;
-}
-
-void FlagQuizWindowsTest::shouldKeepTheNotebookTextWhenTheFileCannotBeWritten()
-{
-    QFETCH(QString, blocker);
-    QFETCH(QString, reason);
-    Form1& form = *form_;
-    form.mm10_Click();
-    korventa::Form5* forum = form.forumWindow();
-    forum->Text1->setPlainText(u"first"_s);
-    forum->as_Click();
-
-    const QString path = folder_->filePath(u"FORUM.txt"_s);
-    QVERIFY(QFile::rename(path, folder_->filePath(u"kept.txt"_s)));
-    std::unique_ptr<testsupport::FifoPeer> fifo;
-    QVERIFY(testsupport::placeNonFile(path, blocker, &fifo));
-
-    forum->Text1->setPlainText(u"не потеряй меня"_s);
-    forum->as_Click();
-    if (fifo)
-        QVERIFY2(!fifo->touched(), "the named pipe was opened");
-    QCOMPARE(recorder_->count(), 1);
-    QCOMPARE(recorder_->last().caption, u"Ошибка"_s);
-    QCOMPARE(recorder_->last().icon, BoxIcon::Stop);
-    const QString text = recorder_->last().text;
-    QVERIFY(text.contains(u"FORUM.txt"_s));
-    QVERIFY2(text.contains(reason) && !text.contains(u"код"_s), qPrintable(text));
-    QCOMPARE(forum->Text1->toPlainText(), u"не потеряй меня"_s);
-    QVERIFY(forum->isVisible());
-
-    // Once the way is clear again the same text goes in after the earlier record.
-    fifo.reset();
-    QFile::remove(path + u".link"_s);
-    QVERIFY(QFile::remove(path) || QDir(folder_->path()).rmdir(u"FORUM.txt"_s));
-    QVERIFY(QFile::rename(folder_->filePath(u"kept.txt"_s), path));
-    forum->as_Click();
-    QCOMPARE(recorder_->count(), 1);
-    QCOMPARE(
-        folder_->readFile(u"FORUM.txt"_s),
-        QByteArray("\"first\"\r\n\"\xed\xe5 \xef\xee\xf2\xe5\xf0\xff\xe9 \xec\xe5\xed\xff\"\r\n"));
-}
-
-void FlagQuizWindowsTest::shouldEndOnlyOnYesToTheExitQuestion()
+void MainWindowTest::shouldEndOnlyOnYesToTheExitQuestion()
 {
     Form1& form = *form_;
     common::ProgramExitCatcher catcher;
@@ -554,7 +432,7 @@ void FlagQuizWindowsTest::shouldEndOnlyOnYesToTheExitQuestion()
     QCOMPARE(catcher.lastCode, 0);
 }
 
-void FlagQuizWindowsTest::shouldSaveScreenshots()
+void MainWindowTest::shouldSaveScreenshots()
 {
     if (qEnvironmentVariableIsEmpty("SCREENSHOT_DIR"))
         QSKIP("SCREENSHOT_DIR is not set");
@@ -567,21 +445,6 @@ void FlagQuizWindowsTest::shouldSaveScreenshots()
     form.mmu3_Click();
     clickFlags(form, {5, 18, 1});
     testsupport::saveScreenshot(&form, u"korventa_form1_test2"_s);
-
-    form.mm6_Click();
-    form.mm7_Click();
-    form.mm8_Click();
-    form.mm10_Click();
-    for (int tick = 0; tick < 4; ++tick) {
-        form.helpWindow()->Timer1_Timer();
-        form.aboutWindow()->Timer1_Timer();
-        form.authorsWindow()->Timer1_Timer();
-    }
-    form.forumWindow()->Text1->setPlainText(u"Мне понравился тест №2."_s);
-    testsupport::saveScreenshot(form.helpWindow(), u"korventa_form2_help"_s);
-    testsupport::saveScreenshot(form.aboutWindow(), u"korventa_form3_about"_s);
-    testsupport::saveScreenshot(form.authorsWindow(), u"korventa_form4_authors"_s);
-    testsupport::saveScreenshot(form.forumWindow(), u"korventa_form5_forum"_s);
 
     // All 33 flags at their own sizes, with their letters, on one sheet.
     QWidget sheet;
@@ -608,8 +471,8 @@ int main(int argc, char** argv)
     common::Application app(argc, argv, u"Korventa"_s);
     app.setEndAfterEscapedError(true);
     app.setQuitOnLastWindowClosed(false);
-    FlagQuizWindowsTest test;
+    MainWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_flagquiz_windows.moc"
+#include "tst_mainwindow.moc"

@@ -255,7 +255,9 @@ void TeacherLinkTest::shouldKeepConnectionAndReconnectAfterServerCloses()
     QTRY_VERIFY(frmTable->ClientSocket->isConnected());
     frmTable->ClientSocket->sendResult(QStringLiteral("B"), QStringLiteral("Выражение: B"), 0);
     // The line dropped while offline is not sent later.
-    const QByteArray line = resultLine(QStringLiteral("B"), QStringLiteral("Выражение: B"), 0);
+    const QByteArray line("\xc8\xec\xff: B, \xc2\xfb\xf0\xe0\xe6\xe5\xed\xe8\xe5: "
+                          "\xc2\xfb\xf0\xe0\xe6\xe5\xed\xe8\xe5: B, "
+                          "\xca\xee\xeb\xe8\xf7\xe5\xf1\xf2\xe2\xee \xee\xf8\xe8\xe1\xee\xea: 0");
     QCOMPARE(receive(again, line.size()), line);
     QCOMPARE(boxes_->count(), 0);
 }
@@ -433,7 +435,9 @@ void TeacherLinkTest::shouldCloseLinkAndMainMenuWhenWindowCloses()
     frmTable->close();
     QVERIFY(!frmMain->isVisible());
     // The line sent just before still arrives whole, then the connection ends.
-    const QByteArray line = resultLine(QStringLiteral("A"), QStringLiteral("Выражение: A"), 3);
+    const QByteArray line("\xc8\xec\xff: A, \xc2\xfb\xf0\xe0\xe6\xe5\xed\xe8\xe5: "
+                          "\xc2\xfb\xf0\xe0\xe6\xe5\xed\xe8\xe5: A, "
+                          "\xca\xee\xeb\xe8\xf7\xe5\xf1\xf2\xe2\xee \xee\xf8\xe8\xe1\xee\xea: 3");
     QCOMPARE(receive(peer, line.size()), line);
     QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
 }

@@ -1,0 +1,130 @@
+#include "fonts.h"
+
+#include <QLabel>
+#include <QtTest>
+
+class FontsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shouldNarrowOnlyCaptionsThatOverflow_data();
+    void shouldNarrowOnlyCaptionsThatOverflow();
+    void shouldNarrowToTheWidestStretchThatFits_data();
+    void shouldNarrowToTheWidestStretchThatFits();
+};
+
+void FontsTest::shouldNarrowOnlyCaptionsThatOverflow_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("narrowed");
+    const QString longLine = QStringLiteral("Таблицы истинности и флажковая азбука");
+    QTest::addRow("short line") << false << "Порт:" << false;
+    QTest::addRow("long line") << false << longLine << true;
+    QTest::addRow("few wrapped lines") << true << longLine << false;
+    QTest::addRow("too many wrapped lines") << true << (longLine + " ").repeated(3) << true;
+}
+
+void FontsTest::shouldNarrowOnlyCaptionsThatOverflow()
+{
+    QFETCH(bool, wrap);
+    QFETCH(QString, text);
+    QFETCH(bool, narrowed);
+    QWidget parent;
+    parent.resize(400, 300);
+    QLabel label(text, &parent);
+    label.setWordWrap(wrap);
+    label.setFont(common::classicFont(16, true));
+    label.setGeometry(10, 10, 200, 4 * QFontMetrics(label.font()).lineSpacing());
+    common::fitCaption(&label);
+    QCOMPARE(label.font().stretch() != QFont::AnyStretch && label.font().stretch() < 100, narrowed);
+    if (wrap) {
+        const QRect needed =
+            QFontMetrics(label.font())
+                .boundingRect(QRect(0, 0, label.width() - 4, 1 << 20), Qt::TextWordWrap, text);
+        QVERIFY(needed.height() <= label.height());
+    } else {
+        QVERIFY(QFontMetrics(label.font()).horizontalAdvance(text) <= label.width());
+    }
+}
+
+namespace {
+
+// The stretch a caption gets, found the slow way: every stretch from 99 down
+// until one fits; none (0) when the label's own font fits.
+int steppedStretch(const QLabel& label)
+{
+    const int room = label.width() - 4;
+    const auto fits = [&label, room](const QFont& font) {
+        const QFontMetrics metrics(font);
+        if (!label.wordWrap())
+            return metrics.horizontalAdvance(label.text()) <= room;
+        return metrics.boundingRect(QRect(0, 0, room, 1 << 20), Qt::TextWordWrap, label.text())
+                   .height() <= label.height();
+    };
+    if (fits(label.font()))
+        return QFont::AnyStretch;
+    QFont font = label.font();
+    for (int stretch = 99; stretch > 50; --stretch) {
+        font.setStretch(stretch);
+        if (fits(font))
+            return stretch;
+    }
+    return 50;
+}
+
+} // namespace
+
+void FontsTest::shouldNarrowToTheWidestStretchThatFits_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("narrowest");
+    QTest::addColumn<int>("widest");
+    const QString history = QStringLiteral(
+        "Особо остро стояла проблема передачи информации на море, между кораблями и сушей, "
+        "особенно в период военных действий. Одним из способов передачи информации служила "
+        "флажковая азбука.");
+    // Across the widths where the fallback face gives way to its condensed one.
+    QTest::addRow("bold title") << common::classicFont(27, true)
+                                << QStringLiteral("Таблицы истинности") << false << 32 << 160
+                                << 340;
+    QTest::addRow("plain caption")
+        << common::classicFont(17) << QStringLiteral("Предложено учителем:") << false << 20 << 100
+        << 230;
+    QTest::addRow("wrapped text") << common::classicPointFont(12, true) << history << true << 100
+                                  << 280 << 640;
+    QTest::addRow("too low for a line")
+        << common::classicFont(16) << QStringLiteral("Порт") << true << 4 << 10 << 40;
+}
+
+void FontsTest::shouldNarrowToTheWidestStretchThatFits()
+{
+    QFETCH(QFont, font);
+    QFETCH(QString, text);
+    QFETCH(bool, wrap);
+    QFETCH(int, height);
+    QFETCH(int, narrowest);
+    QFETCH(int, widest);
+    QWidget parent;
+    parent.resize(1000, 1000);
+    for (int width = narrowest; width <= widest; ++width) {
+        QLabel label(text, &parent);
+        label.setWordWrap(wrap);
+        label.setFont(font);
+        label.setGeometry(0, 0, width, height);
+        const int expected = steppedStretch(label);
+        common::fitCaption(&label);
+        QVERIFY2(label.font().stretch() == expected,
+                 qPrintable(QStringLiteral("width %1: stretch %2, stepping gives %3")
+                                .arg(width)
+                                .arg(label.font().stretch())
+                                .arg(expected)));
+    }
+}
+
+QTEST_MAIN(FontsTest)
+#include "tst_fonts.moc"
