@@ -10,6 +10,8 @@ private slots:
     void shouldConvertWindows1251BothWays();
     void shouldLowerCaseOnlyLettersOfWindows1251_data();
     void shouldLowerCaseOnlyLettersOfWindows1251();
+    void shouldUpperCaseOnlyLettersOfWindows1251_data();
+    void shouldUpperCaseOnlyLettersOfWindows1251();
 };
 
 void TextTest::shouldConvertWindows1251BothWays()
@@ -50,6 +52,35 @@ void TextTest::shouldLowerCaseOnlyLettersOfWindows1251()
     QFETCH(QString, answer);
     QFETCH(QString, lowered);
     QCOMPARE(common::lowerCaseAnswer(answer), lowered);
+}
+
+// The keypad's capitals: the reverse of the quizzes' rule, letter for letter.
+void TextTest::shouldUpperCaseOnlyLettersOfWindows1251_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("capitals");
+    QTest::addRow("latin") << "a*b+c"
+                           << "A*B+C";
+    QTest::addRow("cyrillic") << "абвгдеж"
+                              << "АБВГДЕЖ";
+    QTest::addRow("yo") << "ёж"
+                        << "ЁЖ";
+    QTest::addRow("ukrainian and serbian") << "їієґўљђ"
+                                           << "ЇІЄҐЎЉЂ";
+    QTest::addRow("signs and the negation kept") << "¬(a<->b)=>c"
+                                                 << "¬(A<->B)=>C";
+    QTest::addRow("no-break space kept")
+        << QStringLiteral("a\u00A0b") << QStringLiteral("A\u00A0B");
+    QTest::addRow("letters outside windows-1251 kept") << "äω"
+                                                       << "äω";
+}
+
+void TextTest::shouldUpperCaseOnlyLettersOfWindows1251()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, capitals);
+    QCOMPARE(common::upperCase1251(typed), capitals);
+    QCOMPARE(common::lowerCaseAnswer(capitals), typed.toLower());
 }
 
 QTEST_APPLESS_MAIN(TextTest)
