@@ -52,7 +52,7 @@ fi
 echo "test: fuzzing the expression engine for $fuzz_seconds seconds"
 "$root/scripts/build.sh" fuzz
 mkdir -p "$root/build-fuzz/corpus"
-"$root/build-fuzz/tests/fuzz/engine_fuzz" -max_total_time="$fuzz_seconds" \
+"$root/build-fuzz/tests/fuzz/veritabula_engine_fuzz" -max_total_time="$fuzz_seconds" \
     -timeout=1 -max_len=32767 -rss_limit_mb=2048 -print_final_stats=1 \
     "$root/build-fuzz/corpus" "$root/tests/fuzz/seeds"
 echo "test: all passed"

@@ -1,5 +1,5 @@
 // Times the truth-table window's show step (engine, grid, layout, list).
-//   QT_QPA_PLATFORM=offscreen ./trainer_showstep_benchmark
+//   QT_QPA_PLATFORM=offscreen ./veritabula_showstep_benchmark
 
 #include "expressionwindow.h"
 #include "program.h"
