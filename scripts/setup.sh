@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libjpeg62-turbo-dev fonts-dejavu-core
+    libjpeg62-turbo-dev fonts-dejavu-core fonts-dejavu-extra
     clang libclang-rt-14-dev libbenchmark-dev
     libxcb1-dev xvfb openbox x11-utils xdotool
 )
