@@ -242,17 +242,23 @@ QColor edgeColour(int n)
     return n == YoFlag ? QColor(Qt::black) : QColor(90, 90, 90);
 }
 
+// A transparent picture of flag N's size.
+QImage blankPicture(int n)
+{
+    QImage image(flagPictureSize(n), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 // The edge of flag N alone, on a transparent picture of its size.
 QImage drawEdge(int n)
 {
-    const QSize size = flagPictureSize(n);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = blankPicture(n);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(edgeColour(n), 1.5));
-    p.drawPath(outlinePath(flagEntry(n).design.shape, size));
+    p.drawPath(outlinePath(flagEntry(n).design.shape, image.size()));
     return image;
 }
 
@@ -320,9 +326,7 @@ QImage drawFlag(int n)
 {
     const FlagDesign& design = flagEntry(n).design;
     const QSize size = flagPictureSize(n);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-
+    QImage image = blankPicture(n);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
