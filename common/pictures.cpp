@@ -312,7 +312,8 @@ Failure checkBitmap(const QByteArray& data, QSize* size)
 // Any picture that is not a JPEG (a BMP, as a rule) is read by Qt.
 Failure decodeOther(const QByteArray& data, QImage* image, QSize* size)
 {
-    if (data.startsWith("BM")) {
+    const bool bitmap = data.startsWith("BM");
+    if (bitmap) {
         const Failure failure = checkBitmap(data, size);
         if (failure != Failure::None)
             return failure;
@@ -320,7 +321,10 @@ Failure decodeOther(const QByteArray& data, QImage* image, QSize* size)
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    // A BMP goes straight to Qt's BMP reader, the one that would recognise it:
+    // asking around first loads every image plugin there is.
+    QImageReader reader(&buffer, bitmap ? QByteArray("bmp") : QByteArray());
+    reader.setAutoDetectImageFormat(!bitmap);
     const QSize header = reader.size();
     if (header.isValid() && tooManyPixels(header.width(), header.height())) {
         *size = header;

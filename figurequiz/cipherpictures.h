@@ -21,6 +21,10 @@ inline QColor letterOrange()
 
 constexpr int CodeTableWidth = 258;
 constexpr int CodeTableHeight = 818;
+// The code table as the quiz window shows it: stretched, smoothly, to its
+// image of 2895 x 8055 twips at one device pixel per pixel.
+constexpr int CodeTableShownWidth = 193;
+constexpr int CodeTableShownHeight = 537;
 constexpr int CodeTableColumns = 3;
 constexpr int CodeTableRows = 11;
 

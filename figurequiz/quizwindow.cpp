@@ -13,6 +13,7 @@
 #include "wordround.h"
 
 #include <QCloseEvent>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -24,6 +25,22 @@
 namespace figurinex {
 
 namespace {
+
+// The code table, for `image` to stretch to its size. At one device pixel per
+// pixel the build has already stretched it to the size the window gives it,
+// by the same smooth scaling the image applies: the start then reads the
+// smaller picture and scales nothing. Both are BMPs and are read as such,
+// without asking every image plugin there is whether it knows the data.
+QPixmap codeTable(const QLabel* image)
+{
+    const bool shownAsBuilt = image->size() == QSize(CodeTableShownWidth, CodeTableShownHeight) &&
+                              image->devicePixelRatio() == 1;
+    QImageReader reader(shownAsBuilt ? QStringLiteral(":/figurinex/codetable-shown.bmp")
+                                     : QStringLiteral(":/figurinex/codetable.bmp"),
+                        "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 QLabel* makeImage(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
@@ -70,7 +87,7 @@ Form1::Form1()
     common::setGroundColour(this, common::LightOrange);
 
     Image1 = makeImage(this, "Image1", 240, 120, 2895, 8055);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/figurinex/codetable.bmp")));
+    Image1->setPixmap(codeTable(Image1));
 
     Label1 = makeFormLabel(this, "Label1", QStringLiteral("Расшифруйте слова, пользуясь таблицей:"),
                            3240, 120, 8295, 375, 18, true);

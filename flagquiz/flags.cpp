@@ -6,6 +6,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <vector>
 
 namespace korventa {
 
@@ -227,6 +228,68 @@ void paintPattern(QPainter& p, const FlagDesign& d, const QRectF& r)
     }
 }
 
+QPainterPath outlinePath(FlagShape shape, QSize size)
+{
+    QPainterPath path;
+    path.addPolygon(outline(shape, QRectF(0, 0, size.width(), size.height())));
+    path.closeSubpath();
+    return path;
+}
+
+// A thin edge keeps white flags apart from the window behind them.
+QColor edgeColour(int n)
+{
+    return n == YoFlag ? QColor(Qt::black) : QColor(90, 90, 90);
+}
+
+// A transparent picture of flag N's size.
+QImage blankPicture(int n)
+{
+    QImage image(flagPictureSize(n), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// The edge of flag N alone, on a transparent picture of its size.
+QImage drawEdge(int n)
+{
+    QImage image = blankPicture(n);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(edgeColour(n), 1.5));
+    p.drawPath(outlinePath(flagEntry(n).design.shape, image.size()));
+    return image;
+}
+
+bool sameEdge(int a, int b)
+{
+    return flagEntry(a).design.shape == flagEntry(b).design.shape &&
+           flagPictureSize(a) == flagPictureSize(b) && edgeColour(a) == edgeColour(b);
+}
+
+// Stroking the edge costs more than all the rest of a flag, and most flags
+// share their shape, size and edge colour: each edge is stroked once and laid
+// over every flag it belongs to, which gives the very pixels that stroking it
+// on the flag gives.
+const QImage& edgeOf(int n)
+{
+    static const std::vector<QImage> edges = [] {
+        std::vector<QImage> made(FlagCount);
+        for (int m = 1; m <= FlagCount; ++m) {
+            QImage& edge = made[static_cast<size_t>(m - 1)];
+            for (int k = 1; k < m && edge.isNull(); ++k) {
+                if (sameEdge(k, m))
+                    edge = made[static_cast<size_t>(k - 1)];
+            }
+            if (edge.isNull())
+                edge = drawEdge(m);
+        }
+        return made;
+    }();
+    return edges[static_cast<size_t>(n - 1)];
+}
+
 } // namespace
 
 const FlagEntry& flagEntry(int n)
@@ -263,25 +326,14 @@ QImage drawFlag(int n)
 {
     const FlagDesign& design = flagEntry(n).design;
     const QSize size = flagPictureSize(n);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-
+    QImage image = blankPicture(n);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    const QRectF area(0, 0, size.width(), size.height());
-    QPainterPath shape;
-    shape.addPolygon(outline(design.shape, area));
-    shape.closeSubpath();
-    p.setClipPath(shape);
-    paintPattern(p, design, area);
+    p.setClipPath(outlinePath(design.shape, size));
+    paintPattern(p, design, QRectF(0, 0, size.width(), size.height()));
     p.setClipping(false);
-
-    // A thin edge keeps white flags apart from the window behind them.
-    const QColor edge = n == YoFlag ? QColor(Qt::black) : QColor(90, 90, 90);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(edge, 1.5));
-    p.drawPath(shape);
+    p.drawImage(0, 0, edgeOf(n));
     return image;
 }
 

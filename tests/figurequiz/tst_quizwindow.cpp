@@ -84,6 +84,7 @@ class QuizWindowTest : public QObject
 private slots:
     void shouldOpenEmptyWithTheTimerRunningAndFocusInTabOrder();
     void shouldShowTheWholeInstructionDescendersIncluded();
+    void shouldShowTheCodeTableAsItsImageStretchesTheTable();
     void shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress();
     void shouldCountOnlyCheckedAnswersWhenAskedMidRound();
     void shouldShowTheFigurePosesOfEachTick_data();
@@ -138,6 +139,23 @@ void QuizWindowTest::shouldShowTheWholeInstructionDescendersIncluded()
              qPrintable(
                  QStringLiteral("line %1 px, box %2 px").arg(metrics.height()).arg(box.height())));
     QVERIFY(metrics.horizontalAdvance(form.Label1->text()) <= box.width());
+}
+
+void QuizWindowTest::shouldShowTheCodeTableAsItsImageStretchesTheTable()
+{
+    PictureFolder folder;
+    Form1 form;
+    // The window starts with the copy the build stretched to the image's size...
+    QCOMPARE(form.Image1->pixmap().size(), form.Image1->size());
+    // ...and shows what the image shows when it stretches the table itself.
+    QLabel stretching;
+    stretching.setScaledContents(true);
+    stretching.resize(form.Image1->size());
+    stretching.setPixmap(QPixmap(QStringLiteral(":/figurinex/codetable.bmp")));
+    const auto opaque = [](QWidget* widget) {
+        return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    QCOMPARE(opaque(form.Image1), opaque(&stretching));
 }
 
 void QuizWindowTest::shouldCountTenRightAnswersAndStartAgainAtTheTwelfthPress()

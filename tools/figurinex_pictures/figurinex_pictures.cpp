@@ -1,8 +1,8 @@
-// figurinex_pictures <folder> <code table file>
+// figurinex_pictures <folder> <code table file> <shown code table file>
 // Writes every picture the program reads from its folder into <folder>: one
 // figure for each letter the animated figures use, each word of the round and
 // the end word in figures, and the two portraits; and the code table as a
-// 24-bit BMP.
+// 24-bit BMP, with a copy stretched to the size the quiz window shows it at.
 #include "cipherpictures.h"
 #include "picturefiles.h"
 
@@ -133,8 +133,9 @@ bool save(const QImage& image, const QString& path, const char* format)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: figurinex_pictures <folder> <code table file>\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: figurinex_pictures <folder> <code table file> "
+                             "<shown code table file>\n");
         return 2;
     }
     const QDir folder(QString::fromUtf8(argv[1]));
@@ -147,7 +148,15 @@ int main(int argc, char** argv)
     auto write = [&ok](const QImage& picture, const QString& path, const char* format) {
         ok = save(picture, path, format) && ok;
     };
-    write(figurinex::drawCodeTable(), QString::fromUtf8(argv[2]), "BMP");
+    const QString table = QString::fromUtf8(argv[2]);
+    write(figurinex::drawCodeTable(), table, "BMP");
+    // Stretched from the table as the program reads it, the way the window's
+    // image stretches it.
+    const QImage stretched =
+        QImage(table, "BMP")
+            .scaled(figurinex::CodeTableShownWidth, figurinex::CodeTableShownHeight,
+                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    write(stretched.convertToFormat(QImage::Format_RGB888), QString::fromUtf8(argv[3]), "BMP");
     for (QChar letter : figurinex::figureLetters())
         write(figurinex::drawLetterPicture(letter),
               folder.filePath(figurinex::fileOfLetter(letter)), "BMP");
