@@ -143,7 +143,7 @@ void QuizWindowTest::shouldShowTheWholeInstructionDescendersIncluded()
 
 void QuizWindowTest::shouldShowTheCodeTableAsItsImageStretchesTheTable()
 {
-    PictureFolder folder;
+    testsupport::TemporaryCurrentFolder folder(FIGURINEX_FOLDER, figurinex::pictureFiles());
     Form1 form;
     // The window starts with the copy the build stretched to the image's size...
     QCOMPARE(form.Image1->pixmap().size(), form.Image1->size());
