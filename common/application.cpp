@@ -2,12 +2,14 @@
 
 #include "messagebox.h"
 #include "programexit.h"
+#include "style.h"
 
 namespace common {
 
 Application::Application(int& argc, char** argv, const QString& title) : QApplication(argc, argv)
 {
     setApplicationName(title);
+    useProgramStyle();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -1,8 +1,16 @@
 #include "application.h"
 #include "messagebox.h"
 #include "programexit.h"
+#include "style.h"
 
+#include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyleFactory>
+#include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 #include <stdexcept>
 
@@ -29,11 +37,44 @@ class ApplicationTest : public QObject
     Q_OBJECT
 
 private slots:
+    // First: it looks at what the process has loaded so far.
+    void shouldMakeAMenuBarWithoutLoadingImagePlugins();
     void shouldAddAFullStopToAnEscapedError_data();
     void shouldAddAFullStopToAnEscapedError();
     void shouldShowAnErrorEscapingAHandlerAndGoOn();
     void shouldShowAnErrorEscapingAHandlerThenEndWhenAskedTo();
 };
+
+namespace {
+
+bool imagePluginsLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
+
+} // namespace
+
+// A menu bar makes its extension button at once; the button's icon is read
+// only when drawn, and then it is the style's own.
+void ApplicationTest::shouldMakeAMenuBarWithoutLoadingImagePlugins()
+{
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("Файл"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!imagePluginsLoaded());
+
+    auto* extension = window.menuBar()->findChild<QToolButton*>();
+    QVERIFY(extension);
+    const auto* style = dynamic_cast<const common::Style*>(QApplication::style());
+    QVERIFY(style);
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(style->baseStyle()->name()));
+    const QIcon expected = own->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(extension->icon().pixmap(16).toImage(), expected.pixmap(16).toImage());
+    QCOMPARE(extension->icon().actualSize(QSize(64, 64)), expected.actualSize(QSize(64, 64)));
+}
 
 void ApplicationTest::shouldAddAFullStopToAnEscapedError_data()
 {
