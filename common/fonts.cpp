@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -31,6 +32,14 @@ QFont classicPointFont(qreal points, bool bold)
 {
     QFont font = classicFace(bold);
     font.setPointSizeF(points);
+    return font;
+}
+
+QFont sansFamilyFont(const QString& family)
+{
+    QFont font;
+    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+        font.setFamily(family);
     return font;
 }
 

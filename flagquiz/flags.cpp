@@ -6,6 +6,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace korventa {
@@ -268,26 +269,24 @@ bool sameEdge(int a, int b)
            flagPictureSize(a) == flagPictureSize(b) && edgeColour(a) == edgeColour(b);
 }
 
-// Stroking the edge costs more than all the rest of a flag, and most flags
-// share their shape, size and edge colour: each edge is stroked once and laid
-// over every flag it belongs to, which gives the very pixels that stroking it
-// on the flag gives.
-const QImage& edgeOf(int n)
+// Flag N with EDGE laid over it. A rectangular flag covers its whole picture:
+// it is painted opaque and unclipped, which gives the same pixels and leaves
+// nothing to convert when the picture goes to the screen.
+QImage paintFlag(int n, const QImage& edge)
 {
-    static const std::vector<QImage> edges = [] {
-        std::vector<QImage> made(FlagCount);
-        for (int m = 1; m <= FlagCount; ++m) {
-            QImage& edge = made[static_cast<size_t>(m - 1)];
-            for (int k = 1; k < m && edge.isNull(); ++k) {
-                if (sameEdge(k, m))
-                    edge = made[static_cast<size_t>(k - 1)];
-            }
-            if (edge.isNull())
-                edge = drawEdge(m);
-        }
-        return made;
-    }();
-    return edges[static_cast<size_t>(n - 1)];
+    const FlagDesign& design = flagEntry(n).design;
+    const QSize size = flagPictureSize(n);
+    const bool whole = design.shape == FlagShape::Rectangle;
+    QImage image = whole ? QImage(size, QImage::Format_RGB32) : blankPicture(n);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    if (!whole)
+        p.setClipPath(outlinePath(design.shape, size));
+    paintPattern(p, design, QRectF(0, 0, size.width(), size.height()));
+    p.setClipping(false);
+    p.drawImage(0, 0, edge);
+    return image;
 }
 
 } // namespace
@@ -324,17 +323,58 @@ QSize flagPictureSize(int n)
 
 QImage drawFlag(int n)
 {
-    const FlagDesign& design = flagEntry(n).design;
-    const QSize size = flagPictureSize(n);
-    QImage image = blankPicture(n);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setClipPath(outlinePath(design.shape, size));
-    paintPattern(p, design, QRectF(0, 0, size.width(), size.height()));
-    p.setClipping(false);
-    p.drawImage(0, 0, edgeOf(n));
-    return image;
+    return paintFlag(n, drawEdge(n));
+}
+
+std::vector<QImage> drawFlags()
+{
+    // Flags that share their shape, size and edge colour are drawn together,
+    // each one's edge stroked once and laid over every flag it belongs to:
+    // stroking an edge costs more than all the rest of a flag. A shaped flag is
+    // painted on a canvas clipped once to the outline they share, and copied
+    // off it; the clip, too, costs more to lay than the pattern inside it. Both
+    // give the very pixels that drawing each flag on its own gives.
+    std::vector<QImage> flags(FlagCount);
+    for (int first = 1; first <= FlagCount; ++first) {
+        if (!flags[static_cast<size_t>(first - 1)].isNull())
+            continue;
+        std::vector<int> group;
+        for (int n = first; n <= FlagCount; ++n) {
+            if (n == first || (flags[static_cast<size_t>(n - 1)].isNull() && sameEdge(first, n)))
+                group.push_back(n);
+        }
+        const QImage edge = drawEdge(first);
+        const FlagShape shape = flagEntry(first).design.shape;
+        if (shape == FlagShape::Rectangle) {
+            for (int n : group)
+                flags[static_cast<size_t>(n - 1)] = paintFlag(n, edge);
+            continue;
+        }
+        QImage canvas = blankPicture(first);
+        const QRectF whole(QPointF(0, 0), canvas.size());
+        QPainter p(&canvas);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setClipPath(outlinePath(shape, canvas.size()));
+        for (int n : group) {
+            p.save();
+            p.setPen(Qt::NoPen);
+            paintPattern(p, flagEntry(n).design, whole);
+            p.restore();
+            p.setClipping(false);
+            p.drawImage(0, 0, edge);
+            if (n == group.back())
+                break;
+            flags[static_cast<size_t>(n - 1)] = canvas.copy();
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.fillRect(whole, Qt::transparent);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            p.setClipping(true);
+        }
+        // The last flag of the group keeps the canvas itself.
+        p.end();
+        flags[static_cast<size_t>(group.back() - 1)] = std::move(canvas);
+    }
+    return flags;
 }
 
 } // namespace korventa

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+#include <vector>
+
 namespace korventa {
 
 constexpr int FlagCount = 33;
@@ -69,5 +71,7 @@ QSize flagPictureSize(int n);
 // Paints flag N after its design, at its picture size; outside a pennant's or a
 // tailed flag's outline the picture is transparent.
 QImage drawFlag(int n);
+// Flags 1 to FlagCount in order, as drawFlag draws them.
+std::vector<QImage> drawFlags();
 
 } // namespace korventa

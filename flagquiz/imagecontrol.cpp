@@ -19,12 +19,22 @@ void ImageControl::setPicture(const QPixmap& picture)
     update();
 }
 
-void ImageControl::paintEvent(QPaintEvent* event)
+void ImageControl::paintEvent(QPaintEvent*)
 {
-    QFrame::paintEvent(event);
+    // The frame is drawn here, as the style draws a plain box (a line of the text
+    // colour along each side), with the painter that draws the picture.
+    QPainter painter(this);
+    if (frameShape() == QFrame::Box) {
+        const QColor colour = palette().color(QPalette::WindowText);
+        const QRect r = rect();
+        const int line = lineWidth();
+        painter.fillRect(r.x(), r.y(), r.width(), line, colour);
+        painter.fillRect(r.x(), r.bottom() + 1 - line, r.width(), line, colour);
+        painter.fillRect(r.x(), r.y() + line, line, r.height() - 2 * line, colour);
+        painter.fillRect(r.right() + 1 - line, r.y() + line, line, r.height() - 2 * line, colour);
+    }
     if (picture_.isNull())
         return;
-    QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (stretch_)
         painter.drawPixmap(contentsRect(), picture_);

@@ -20,6 +20,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <utility>
+#include <vector>
+
 using common::twips;
 using common::twipsRect;
 
@@ -87,16 +90,17 @@ void Form1::buildControls()
     common::setGroundColour(client, common::LightBlue);
     setCentralWidget(client);
 
-    QFont letterFont(QStringLiteral("Trebuchet MS"));
+    QFont letterFont = common::sansFamilyFont(QStringLiteral("Trebuchet MS"));
     letterFont.setPointSize(12);
     letterFont.setBold(true);
 
+    std::vector<QImage> flags = drawFlags();
     for (int n = 1; n <= FlagCount; ++n) {
         const int row = (n - 1) / FlagsPerRow, column = (n - 1) % FlagsPerRow;
         auto* flag = new ImageControl(client);
         flag->setObjectName(QStringLiteral("Pic%1").arg(n));
         flag->setGeometry(twipsRect(120 + 1440 * column, 600 + 960 * row, 1215, 615));
-        flag->setPicture(QPixmap::fromImage(drawFlag(n)));
+        flag->setPicture(QPixmap::fromImage(std::move(flags[static_cast<size_t>(n - 1)])));
         flag->setToolTip(flagToolTip(n));
         connect(flag, &ImageControl::clicked, this, [this, n] { Pic_Click(n); });
         Pic[n] = flag;
@@ -125,9 +129,7 @@ void Form1::buildControls()
     Text1 = new QLineEdit(client);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(600, 6240, 3615, 480));
-    Text1->setFont(sansSerif(18));
-    Text1->setStyleSheet(
-        QStringLiteral("QLineEdit { background: %1; }").arg(common::LightYellow.name()));
+    // Text1's font and colour are given at its first showing (showText1).
     Text1->hide();
 
     Label34 = new QLabel(client);
@@ -317,7 +319,7 @@ void Form1::startTest1(Test1Variant variant)
     Correct = 0;
     common::showMessageBox(QStringLiteral("Напишите слово зашифрованное флажками"),
                            QStringLiteral("Подсказка"), common::BoxIcon::Question);
-    Text1->show();
+    showText1();
     Command[1]->show();
     for (int n = 2; n <= CommandCount; ++n)
         Command[n]->hide();
@@ -325,6 +327,19 @@ void Form1::startTest1(Test1Variant variant)
     showTest1Word(variant, 1);
     for (int k = 1; k <= WordsPerTest; ++k)
         Command[k]->setText(caption(variant));
+}
+
+// Text1 stays hidden until the first test: it gets its font and colour when it
+// is first shown, so that the start does not load a font nobody sees yet.
+void Form1::showText1()
+{
+    if (!text1Dressed_) {
+        Text1->setFont(sansSerif(18));
+        Text1->setStyleSheet(
+            QStringLiteral("QLineEdit { background: %1; }").arg(common::LightYellow.name()));
+        text1Dressed_ = true;
+    }
+    Text1->show();
 }
 
 void Form1::showTest1Word(Test1Variant variant, int k)

@@ -113,6 +113,7 @@ private:
     void buildControls();
     void buildMenus();
     void startTest1(Test1Variant variant);
+    void showText1();
     void test1Step(int k);
     void showTest1Word(Test1Variant variant, int k);
     void test2Step(int step);
@@ -123,6 +124,7 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form5> form5_;
+    bool text1Dressed_ = false;
 };
 
 } // namespace korventa

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class FontsTest : public QObject
 {
     Q_OBJECT
@@ -12,6 +14,8 @@ private slots:
     void shouldNarrowOnlyCaptionsThatOverflow();
     void shouldNarrowToTheWidestStretchThatFits_data();
     void shouldNarrowToTheWidestStretchThatFits();
+    void shouldTakeAMissingSansFamilyStraightToTheFaceTheMatchGives_data();
+    void shouldTakeAMissingSansFamilyStraightToTheFaceTheMatchGives();
 };
 
 void FontsTest::shouldNarrowOnlyCaptionsThatOverflow_data()
@@ -124,6 +128,35 @@ void FontsTest::shouldNarrowToTheWidestStretchThatFits()
                                 .arg(label.font().stretch())
                                 .arg(expected)));
     }
+}
+
+void FontsTest::shouldTakeAMissingSansFamilyStraightToTheFaceTheMatchGives_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addRow("installed") << "DejaVu Sans" << true;
+    QTest::addRow("missing, bold") << "Trebuchet MS Нигде" << true;
+    QTest::addRow("missing, regular") << "Trebuchet MS Нигде" << false;
+}
+
+// The letters of the flag quiz ask for a sans family that a classroom machine
+// may lack: the face they get is the one asking for it by name would give.
+void FontsTest::shouldTakeAMissingSansFamilyStraightToTheFaceTheMatchGives()
+{
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFont byName(family);
+    QFont chosen = common::sansFamilyFont(family);
+    for (QFont* font : {&byName, &chosen}) {
+        font->setPointSize(12);
+        font->setBold(bold);
+    }
+    const QFontInfo expected(byName), actual(chosen);
+    QCOMPARE(actual.family(), expected.family());
+    QCOMPARE(actual.styleName(), expected.styleName());
+    QCOMPARE(actual.pixelSize(), expected.pixelSize());
+    QCOMPARE(QFontMetrics(chosen).horizontalAdvance(u"АБВЁЖЯ"_s),
+             QFontMetrics(byName).horizontalAdvance(u"АБВЁЖЯ"_s));
 }
 
 QTEST_MAIN(FontsTest)

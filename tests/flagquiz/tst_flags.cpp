@@ -12,6 +12,7 @@ private slots:
     void shouldDrawEveryFlagAtItsSizeAndUnlikeTheOthers();
     void shouldDrawTheColoursOfTheDesignTable_data();
     void shouldDrawTheColoursOfTheDesignTable();
+    void shouldDrawTheFlagsTogetherAsEachAlone();
 };
 
 void FlagsTest::shouldDrawEveryFlagAtItsSizeAndUnlikeTheOthers()
@@ -54,6 +55,24 @@ void FlagsTest::shouldDrawTheColoursOfTheDesignTable()
         QCOMPARE(actual.rgba(), expected.rgba());
     else
         QCOMPARE(actual.alpha(), 0);
+}
+
+// The window draws all flags at once, sharing edges and clips between flags of
+// one shape; every picture must come out as the flag drawn on its own.
+void FlagsTest::shouldDrawTheFlagsTogetherAsEachAlone()
+{
+    const std::vector<QImage> flags = drawFlags();
+    QCOMPARE(flags.size(), size_t(FlagCount));
+    for (int n = 1; n <= FlagCount; ++n) {
+        const QImage& together = flags[static_cast<size_t>(n - 1)];
+        const QImage alone = drawFlag(n);
+        QCOMPARE(together.size(), alone.size());
+        // A rectangular flag is opaque, so the screen takes it as it is.
+        QCOMPARE(together.hasAlphaChannel(), flagEntry(n).design.shape != FlagShape::Rectangle);
+        QVERIFY2(together.convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                     alone.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 qPrintable(flagLetter(n)));
+    }
 }
 
 QTEST_GUILESS_MAIN(FlagsTest)

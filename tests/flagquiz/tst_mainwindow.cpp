@@ -1,4 +1,5 @@
 #include "application.h"
+#include "colours.h"
 #include "flags.h"
 #include "forumwindow.h"
 #include "imagecontrol.h"
@@ -222,6 +223,10 @@ void MainWindowTest::shouldRunTest1()
     QCOMPARE(recorder_->last().caption, u"Подсказка"_s);
     QCOMPARE(recorder_->last().icon, BoxIcon::Question);
     QCOMPARE(form.Text1->text(), u"kept from before"_s);
+    // Text1 shows in its 18-point face on light yellow.
+    QCOMPARE(form.Text1->font().pointSizeF(), 18.0);
+    const QImage field = form.Text1->grab().toImage();
+    QCOMPARE(field.pixelColor(field.width() - 8, field.height() / 2), common::LightYellow);
     QCOMPARE(shownButtons(form), QList<int>{1});
     QCOMPARE(slotFlags(form), variantII ? (QList<int>{1, 13, 4, 16, 18, 10, 20, 14})
                                         : (QList<int>{22, 1, 11, 13, 0, 0, 0, 0}));
