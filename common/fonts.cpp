@@ -13,8 +13,7 @@ namespace {
 
 QFont classicFace(bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = sansFamilyFont(QStringLiteral("MS Sans Serif"));
     font.setBold(bold);
     return font;
 }

@@ -6,8 +6,9 @@ class QLabel;
 
 namespace common {
 
-// The windows were drawn with "MS Sans Serif". It is asked for by name, and the
-// font match falls back to a sans face of the same size.
+// The windows were drawn with "MS Sans Serif": the font is of that family where
+// the machine has it, else of the default sans face, which is what the font
+// match falls back to for it (see sansFamilyFont).
 QFont classicFont(int pixelSize, bool bold = false);
 QFont classicPointFont(qreal points, bool bold = false);
 

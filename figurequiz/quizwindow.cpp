@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 #include <QTimer>
 
 #include <memory>
@@ -28,16 +29,23 @@ namespace {
 
 // The code table, for `image` to stretch to its size. At one device pixel per
 // pixel the build has already stretched it to the size the window gives it,
-// by the same smooth scaling the image applies: the start then reads the
-// smaller picture and scales nothing. Both are BMPs and are read as such,
-// without asking every image plugin there is whether it knows the data.
+// by the same smooth scaling the image applies, and stored the pixels bare:
+// the start copies them and neither decodes nor scales anything. Otherwise the
+// table is read as the BMP it is, without asking every image plugin there is
+// whether it knows the data.
 QPixmap codeTable(const QLabel* image)
 {
-    const bool shownAsBuilt = image->size() == QSize(CodeTableShownWidth, CodeTableShownHeight) &&
-                              image->devicePixelRatio() == 1;
-    QImageReader reader(shownAsBuilt ? QStringLiteral(":/figurinex/codetable-shown.bmp")
-                                     : QStringLiteral(":/figurinex/codetable.bmp"),
-                        "bmp");
+    if (image->size() == QSize(CodeTableShownWidth, CodeTableShownHeight) &&
+        image->devicePixelRatio() == 1) {
+        const QResource shown(QStringLiteral(":/figurinex/codetable-shown.rgb32"));
+        constexpr qsizetype lineBytes = CodeTableShownWidth * 4;
+        if (shown.compressionAlgorithm() == QResource::NoCompression &&
+            shown.size() == lineBytes * CodeTableShownHeight)
+            return QPixmap::fromImage(QImage(shown.data(), CodeTableShownWidth,
+                                             CodeTableShownHeight, lineBytes,
+                                             QImage::Format_RGB32));
+    }
+    QImageReader reader(QStringLiteral(":/figurinex/codetable.bmp"), "bmp");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }

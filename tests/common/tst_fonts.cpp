@@ -16,6 +16,8 @@ private slots:
     void shouldNarrowToTheWidestStretchThatFits();
     void shouldTakeAMissingSansFamilyStraightToTheFaceTheMatchGives_data();
     void shouldTakeAMissingSansFamilyStraightToTheFaceTheMatchGives();
+    void shouldGiveClassicCaptionsTheFaceAskingByNameGives_data();
+    void shouldGiveClassicCaptionsTheFaceAskingByNameGives();
 };
 
 void FontsTest::shouldNarrowOnlyCaptionsThatOverflow_data()
@@ -157,6 +159,41 @@ void FontsTest::shouldTakeAMissingSansFamilyStraightToTheFaceTheMatchGives()
     QCOMPARE(actual.pixelSize(), expected.pixelSize());
     QCOMPARE(QFontMetrics(chosen).horizontalAdvance(u"АБВЁЖЯ"_s),
              QFontMetrics(byName).horizontalAdvance(u"АБВЁЖЯ"_s));
+}
+
+void FontsTest::shouldGiveClassicCaptionsTheFaceAskingByNameGives_data()
+{
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("stretch");
+    QTest::addRow("16 px bold") << 16 << true << 100;
+    QTest::addRow("13 px") << 13 << false << 100;
+    QTest::addRow("16 px bold, narrowed a little") << 16 << true << 90;
+    QTest::addRow("16 px bold, narrowed to the condensed face") << 16 << true << 75;
+    QTest::addRow("24 px bold, narrowed hard") << 24 << true << 60;
+}
+
+// The windows' captions are asked for in "MS Sans Serif" and narrowed by
+// stretching; where that family is missing, the face, its width and its line
+// height must be those that asking for it by name gives.
+void FontsTest::shouldGiveClassicCaptionsTheFaceAskingByNameGives()
+{
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    QFETCH(int, stretch);
+    QFont byName(u"MS Sans Serif"_s);
+    byName.setStyleHint(QFont::SansSerif);
+    byName.setBold(bold);
+    byName.setPixelSize(pixels);
+    QFont classic = common::classicFont(pixels, bold);
+    for (QFont* font : {&byName, &classic})
+        font->setStretch(stretch);
+    const QString caption = u"Предложено учителем: ¬(A+B)*C"_s;
+    QCOMPARE(QFontInfo(classic).family(), QFontInfo(byName).family());
+    QCOMPARE(QFontInfo(classic).styleName(), QFontInfo(byName).styleName());
+    QCOMPARE(QFontMetrics(classic).horizontalAdvance(caption),
+             QFontMetrics(byName).horizontalAdvance(caption));
+    QCOMPARE(QFontMetrics(classic).height(), QFontMetrics(byName).height());
 }
 
 QTEST_MAIN(FontsTest)

@@ -2,11 +2,13 @@
 // Writes every picture the program reads from its folder into <folder>: one
 // figure for each letter the animated figures use, each word of the round and
 // the end word in figures, and the two portraits; and the code table as a
-// 24-bit BMP, with a copy stretched to the size the quiz window shows it at.
+// 24-bit BMP, with a copy stretched to the size the quiz window shows it at,
+// stored as the bare pixels of a 32-bit picture (QImage::Format_RGB32).
 #include "cipherpictures.h"
 #include "picturefiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -128,6 +130,20 @@ bool save(const QImage& image, const QString& path, const char* format)
     return false;
 }
 
+// IMAGE's pixels as Format_RGB32 lays them out, with nothing around them.
+bool saveBarePixels(const QImage& image, const QString& path)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()) ==
+            pixels.sizeInBytes() &&
+        file.flush())
+        return true;
+    std::fprintf(stderr, "figurinex_pictures: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -156,7 +172,7 @@ int main(int argc, char** argv)
         QImage(table, "BMP")
             .scaled(figurinex::CodeTableShownWidth, figurinex::CodeTableShownHeight,
                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    write(stretched.convertToFormat(QImage::Format_RGB888), QString::fromUtf8(argv[3]), "BMP");
+    ok = saveBarePixels(stretched, QString::fromUtf8(argv[3])) && ok;
     for (QChar letter : figurinex::figureLetters())
         write(figurinex::drawLetterPicture(letter),
               folder.filePath(figurinex::fileOfLetter(letter)), "BMP");
