@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 
 #include <algorithm>
@@ -36,8 +37,15 @@ QFont classicPointFont(qreal points, bool bold)
 
 QFont sansFamilyFont(const QString& family)
 {
+    // Every caption asks: the installed families are listed once per family
+    // asked for, not once per caption.
+    static QHash<QString, bool> installed;
+    auto known = installed.constFind(family);
+    if (known == installed.cend())
+        known = installed.insert(family,
+                                 QFontDatabase::families().contains(family, Qt::CaseInsensitive));
     QFont font;
-    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+    if (known.value())
         font.setFamily(family);
     return font;
 }
